@@ -1,0 +1,53 @@
+#include "cli/command.h"
+
+#include "app/version.h"
+#include "cli/topics_command.h"
+
+namespace zelt::cli {
+
+namespace {
+
+constexpr char HelpText[] =
+    "zelt - the ZELT Viewer companion for terminals and scripts\n"
+    "\n"
+    "usage: zelt VERB [OPTIONS] LIST\n"
+    "\n"
+    "verbs:\n"
+    "  topics [--scan] [--no-write] LIST\n"
+    "      Opens LIST as the viewer does (from its index file when that is current,\n"
+    "      otherwise by scanning it and writing the index file) and prints one line\n"
+    "      per topic: number, category, start, length, identifier and title,\n"
+    "      separated by TAB. Texts are code page 437 written as UTF-8; a backslash\n"
+    "      is doubled and control bytes are written as \\xNN.\n"
+    "      --scan      always scan; never read or write the index file\n"
+    "      --no-write  never write the index file\n"
+    "\n"
+    "  --help     this text\n"
+    "  --version  the program version\n";
+
+} // namespace
+
+int RunZelt(std::span<const std::string_view> args, Streams streams)
+{
+    if (args.empty()) {
+        std::fputs(HelpText, streams.err);
+        return ExitUsage;
+    }
+    const std::string_view verb = args.front();
+    const auto rest = args.subspan(1);
+    if (verb == "--help" || verb == "-h" || verb == "help") {
+        std::fputs(HelpText, streams.out);
+        return ExitSuccess;
+    }
+    if (verb == "--version") {
+        std::fprintf(streams.out, "zelt %s\n", build::VersionText);
+        return ExitSuccess;
+    }
+    if (verb == "topics")
+        return RunTopics(rest, streams);
+    std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
+                 static_cast<int>(verb.size()), verb.data());
+    return ExitUsage;
+}
+
+} // namespace zelt::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "cli/command.h"
+#include "list/loaded_list.h"
+
+#include <string>
+
+namespace zelt::cli {
+
+// zelt topics [--scan] [--no-write] LIST
+int RunTopics(std::span<const std::string_view> args, Streams streams);
+
+// One line per topic: number, category, start, length, identifier, title.
+std::string FormatTopicLines(const TopicTable& topics);
+
+} // namespace zelt::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "list/file_entry.h"
+#include "list/load_observer.h"
+#include "list/loaded_list.h"
+
+#include <string>
+#include <string_view>
+
+namespace zelt {
+
+// The index file keeps a scanned list's topic table beside the list, one line
+// per topic: identifier, 20, category, 21, start, 22, length, 23, 24, 31,
+// title, CR LF. It is current while its time stamp equals the list's.
+std::string IndexFileNameFor(std::string_view listFileName);
+
+void AppendIndexLine(std::string& out, const TopicRef& topic);
+std::string FormatIndexFile(const TopicTable& topics);
+
+bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept;
+
+// Writes the index beside the list and gives it the list's time stamp and
+// attributes; the file is replaced whole or not at all.
+bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
+                    const FileEntry& listEntry);
+
+// Loads the topics from an index file into a list. False, with the list's
+// topics emptied, when the file cannot be read or is damaged in any way.
+bool ReadIndexFile(const std::string& indexFileName, LoadedList& list, LoadObserver& observer);
+
+// The same from the file's bytes.
+bool ParseIndex(std::string_view bytes, LoadedList& list, LoadObserver* observer = nullptr);
+
+} // namespace zelt

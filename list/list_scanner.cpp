@@ -1,0 +1,92 @@
+#include "list/list_scanner.h"
+
+#include "list/ascii_text.h"
+#include "list/index_file.h"
+#include "list/line_reader.h"
+#include "list/topic_collector.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+namespace zelt {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+FileHandle OpenForReading(const std::string& name)
+{
+#ifdef _WIN32
+    return FileHandle(_wfsopen(PathFromBytes(name).c_str(), L"rb", 0x20 /* _SH_DENYWR */));
+#else
+    return FileHandle(std::fopen(name.c_str(), "rb"));
+#endif
+}
+
+// Advances a bar of about 100 steps by at most one step per line.
+class ScanProgress {
+public:
+    ScanProgress(LoadObserver& observer, std::uint64_t fileSize)
+        : m_observer(observer)
+        , m_step(std::max<std::int64_t>(
+              1, std::llround(static_cast<double>(fileSize) / 100.0)))
+    {
+        m_observer.progressChanged(0);
+        m_observer.progressShown(true);
+    }
+
+    void update(std::int64_t position)
+    {
+        if (m_counter < position / m_step) {
+            ++m_counter;
+            m_observer.progressChanged(static_cast<int>(m_counter));
+        }
+    }
+
+private:
+    LoadObserver& m_observer;
+    std::int64_t m_step;
+    std::uint8_t m_counter = 0;
+};
+
+} // namespace
+
+ScanResult ScanListFile(LoadedList& list, bool writeIndex, LoadObserver& observer)
+{
+    const std::string fileName(FileNameOf(list.files.listFileName));
+    const LoadScope scope(observer, writeIndex ? "Creating new indexfile for " + fileName + "..."
+                                               : "Loading topics from " + fileName + "...");
+    ScanProgress progress(observer, list.files.listFileEntry.size);
+    ScanResult result;
+    {
+        const FileHandle file = OpenForReading(list.files.listFileName);
+        if (!file) {
+            result.error = ErrorUnableToLoadList;
+            return result;
+        }
+        list.beginLoad(1000);
+        TopicCollector collector(list, list.files.parseDividers);
+        LineReader reader(file.get());
+        std::string_view line;
+        while (reader.next(line)) {
+            collector.line(line);
+            progress.update(collector.position());
+        }
+        if (reader.failed() || !collector.finish(fileName, list.files.listFileEntry.size)) {
+            list.beginLoad(0);
+            result.error = ErrorUnableToLoadList;
+            return result;
+        }
+    }
+    result.loaded = true;
+    if (writeIndex &&
+        !WriteIndexFile(list.files.indexFileName, list.topics(), list.files.listFileEntry))
+        result.error = ErrorUnableToCreateIndexFile;
+    return result;
+}
+
+} // namespace zelt

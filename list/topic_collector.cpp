@@ -1,0 +1,89 @@
+#include "list/topic_collector.h"
+
+#include "list/ascii_text.h"
+#include "list/divider_line.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace zelt {
+
+namespace {
+constexpr std::int64_t LineEndWidth = 2;
+constexpr std::int64_t MaxOffset = std::numeric_limits<std::int32_t>::max();
+constexpr std::string_view ListInfoIdentifier = "[List Info]";
+} // namespace
+
+TopicCollector::TopicCollector(LoadedList& list, bool parseDividers)
+    : m_list(list)
+    , m_parseDividers(parseDividers)
+{
+}
+
+void TopicCollector::line(std::string_view text)
+{
+    const auto length = static_cast<std::int64_t>(text.size());
+    m_position += length + LineEndWidth;
+    if (!m_parseDividers)
+        return;
+
+    if (IsDividerLine(text)) {
+        if (m_topicCount == 0) {
+            m_topicCount = 1;
+            m_category = InformationCategory;
+            m_identifier = ListInfoIdentifier;
+            m_title.clear();
+        }
+        const std::int64_t dividerStart = m_position - length - LineEndWidth;
+        // A topic with at most a blank line of text is dropped and replaced.
+        if (dividerStart - m_start > LineEndWidth) {
+            addPending(dividerStart);
+            ++m_topicCount;
+        }
+        m_category = static_cast<CategoryChar>(text[8]);
+        m_identifier = CutIdentifier(text);
+        m_start = m_position;
+        // A title is cleared here so that a divider on the file's last line
+        // never inherits the previous topic's title.
+        m_title.clear();
+        // After a dropped divider the expectation of a title carries over to
+        // a following '!' divider.
+        if (m_category != InformationCategory)
+            m_expectTitle = true;
+    } else if (m_expectTitle) {
+        AssignTitle(m_title, text);
+        m_expectTitle = false;
+    }
+    m_list.growForScan(m_topicCount);
+}
+
+void TopicCollector::addPending(std::int64_t end)
+{
+    const std::int64_t length = end - m_start;
+    if (m_start > MaxOffset || length > MaxOffset) {
+        m_overflow = true;
+        return;
+    }
+    m_list.addTopic(m_identifier, m_title, m_category, static_cast<std::int32_t>(m_start),
+                    static_cast<std::int32_t>(length));
+}
+
+bool TopicCollector::finish(std::string_view fileName, std::uint64_t fileSize)
+{
+    if (m_topicCount == 0) {
+        m_topicCount = 1;
+        m_identifier = UpperAscii(fileName);
+        m_category = WholeFileCategory;
+        m_start = 0;
+        m_title.clear();
+        // A file shorter than a line end still has a length of 0, never less.
+        const auto size = static_cast<std::int64_t>(std::min<std::uint64_t>(fileSize, MaxOffset));
+        addPending(std::max<std::int64_t>(size - LineEndWidth, 0));
+    } else {
+        addPending(m_position);
+    }
+    m_list.finishLoad();
+    return !m_overflow;
+}
+
+} // namespace zelt

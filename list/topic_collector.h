@@ -1,0 +1,41 @@
+#pragma once
+
+#include "list/loaded_list.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zelt {
+
+// Turns the lines of a list file, one at a time, into topics of a loaded
+// list. Positions are counted as if every line ended in CR LF.
+class TopicCollector {
+public:
+    TopicCollector(LoadedList& list, bool parseDividers);
+
+    void line(std::string_view text);
+    // Adds the last topic; a file without dividers becomes one whole-file
+    // topic named after the file. False when an offset leaves 32 bits.
+    bool finish(std::string_view fileName, std::uint64_t fileSize);
+
+    std::int64_t position() const noexcept { return m_position; }
+    bool overflowed() const noexcept { return m_overflow; }
+
+private:
+    void addPending(std::int64_t end);
+
+    LoadedList& m_list;
+    bool m_parseDividers;
+    std::int64_t m_position = 0;
+    std::int32_t m_topicCount = 0;
+    bool m_expectTitle = false;
+    bool m_overflow = false;
+
+    std::string m_identifier;
+    std::string m_title;
+    CategoryChar m_category = 0;
+    std::int64_t m_start = 0;
+};
+
+} // namespace zelt

@@ -1,0 +1,108 @@
+#include "list/index_file.h"
+#include "scan_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt::test {
+namespace {
+
+TEST(IndexFile, NameReplacesTheFileNamesExtension)
+{
+    EXPECT_EQ(IndexFileNameFor("/lists/INTERRUP.LST"), "/lists/INTERRUP.zeltv");
+    EXPECT_EQ(IndexFileNameFor("C:\\LISTS\\PORTS"), "C:\\LISTS\\PORTS.zeltv");
+    EXPECT_EQ(IndexFileNameFor("INTERRUP.A"), "INTERRUP.zeltv");
+    EXPECT_EQ(IndexFileNameFor("my.lists.v2"), "my.lists.zeltv");
+    // A dot in a folder name never moves the index out of the list's folder.
+    EXPECT_EQ(IndexFileNameFor("C:\\DATA.V2\\PORTS"), "C:\\DATA.V2\\PORTS.zeltv");
+    EXPECT_EQ(IndexFileNameFor("/data.v2/PORTS"), "/data.v2/PORTS.zeltv");
+}
+
+TEST(IndexFile, LineFormat)
+{
+    std::string line;
+    AppendIndexLine(line, {"214C", "INT 21 - EXIT", 'D', 1234, 56});
+    EXPECT_EQ(line, "214C\x14" "D\x15" "1234\x16" "56\x17\x18\x1F" "INT 21 - EXIT\r\n");
+}
+
+TEST(IndexFile, ReadsBackExactlyWhatWasWritten)
+{
+    LoadedList written;
+    written.beginLoad(4);
+    written.addTopic("[List Info]", "", '!', 0, 100);
+    // Separator bytes inside a title, a lone line feed and odd categories.
+    written.addTopic("21 4C", std::string("T\x1F\x15 x\n y\0", 10), 0x15, 160, 20);
+    written.addTopic("", "", 0x14, 200, 0);
+    written.addTopic("X", "\xC4\xB3", 0xFF, 262, 2000000000);
+    written.finishLoad();
+
+    const std::string bytes = FormatIndexFile(written.topics());
+    LoadedList read;
+    ASSERT_TRUE(ParseIndex(bytes, read));
+    ASSERT_EQ(read.topicCount(), 4);
+    EXPECT_EQ(read.viewRowCount(), 4);
+    for (TopicNumber n = 0; n < 4; ++n) {
+        const TopicRef a = written.topics().topic(n);
+        const TopicRef b = read.topics().topic(n);
+        EXPECT_EQ(a.identifier, b.identifier);
+        EXPECT_EQ(a.title, b.title);
+        EXPECT_EQ(a.category, b.category);
+        EXPECT_EQ(a.start, b.start);
+        EXPECT_EQ(a.length, b.length);
+    }
+    EXPECT_EQ(read.categoriesPresent(), written.categoriesPresent());
+}
+
+TEST(IndexFile, TitleWithSeparatorsComesBackWhole)
+{
+    LoadedList written;
+    written.beginLoad(1);
+    written.addTopic("2F16", "A\x1F" "B\x14" "C\x17\n", 'W', 10, 20);
+    written.finishLoad();
+    LoadedList read;
+    ASSERT_TRUE(ParseIndex(FormatIndexFile(written.topics()), read));
+    EXPECT_EQ(read.topics().title(0), "A\x1F" "B\x14" "C\x17\n");
+    EXPECT_EQ(read.topics().identifier(0), "2F16");
+}
+
+TEST(IndexFile, DamagedFilesAreRefusedWhole)
+{
+    const std::string good = "10\x14V\x15" "0\x16" "5\x17\x18\x1FT\r\n";
+    LoadedList list;
+    ASSERT_TRUE(ParseIndex(good + good, list));
+    EXPECT_EQ(list.topicCount(), 2);
+
+    const std::vector<std::string> damaged = {
+        "",                                                  // no lines
+        good + "10\x14V\x15" "0\x16" "5\x17\x18\x1FT",       // last line cut short
+        good + "10\x14V\x15" "0x\x16" "5\x17\x18\x1FT\r\n",  // not a decimal number
+        good + "10\x14V\x15" "\x16" "5\x17\x18\x1FT\r\n",    // empty number
+        good + "10\x14V\x15" "0\x16" "-5\x17\x18\x1FT\r\n",  // negative length
+        good + "10\x14V\x15" "0\x16" "99999999999\x17\x18\x1FT\r\n", // beyond 32 bits
+        good + "10V\x15" "0\x16" "5\x17\x18\x1FT\r\n",       // no separator after the identifier
+        good + "10\x14V" "0\x16" "5\x17\x18\x1FT\r\n",       // no separator after the category
+        good + "10\x14V\x15" "0\x16" "5\x18\x1FT\r\n",       // no separator after the length
+        good + "10\x14V\x15" "0\x16" "5\x17\x18T\r\n",       // no separator before the title
+        good + "\r\n",                                       // an empty line
+    };
+    for (std::size_t i = 0; i < damaged.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        EXPECT_FALSE(ParseIndex(damaged[i], list));
+        EXPECT_EQ(list.topicCount(), 0);
+        EXPECT_EQ(list.viewRowCount(), 0);
+    }
+}
+
+TEST(IndexFile, CurrencyComparesOnlyThePackedTimeStamp)
+{
+    FileEntry list{PackDosTimeStamp(2026, 12, 7, 10, 30, 20), {}, 100, {}};
+    FileEntry index{PackDosTimeStamp(2026, 12, 7, 10, 30, 21), {}, 5, {}};
+    EXPECT_TRUE(IsIndexCurrent(list, index)); // two-second resolution
+    index.timeStamp = PackDosTimeStamp(2026, 12, 7, 10, 30, 22);
+    EXPECT_FALSE(IsIndexCurrent(list, index));
+    EXPECT_EQ(PackDosTimeStamp(1980, 1, 1, 0, 0, 0), 0x00210000u);
+    EXPECT_EQ(PackDosTimeStamp(2026, 12, 7, 23, 59, 59), 0x5D87BF7Du);
+    EXPECT_EQ(PackDosTimeStamp(1970, 1, 1, 0, 0, 0), PackDosTimeStamp(1980, 1, 1, 0, 0, 0));
+}
+
+} // namespace
+} // namespace zelt::test

@@ -1,0 +1,289 @@
+#include "list/index_file.h"
+#include "scan_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+namespace zelt::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string SampleList()
+{
+    return DosLines({"Sample list for tests", "", Divider('D', "214C"), "INT 21 - EXIT",
+                     "\tAH = 4Ch", "", Divider('V', "1000"), "INT 10 - SET MODE", "text"});
+}
+
+LoadOutcome Open(LoadedList& list, const std::string& name, IndexMode mode = {},
+                 bool forceRebuild = false)
+{
+    LoadRequest request;
+    request.listFileName = name;
+    request.onlyParseLst = true;
+    request.indexMode = mode;
+    request.forceRebuild = forceRebuild;
+    LoadObserver quiet;
+    return LoadListTopics(list, request, quiet);
+}
+
+void ExpectSameTopics(const LoadedList& a, const LoadedList& b)
+{
+    ASSERT_EQ(a.topicCount(), b.topicCount());
+    for (TopicNumber n = 0; n < a.topics().size(); ++n) {
+        const TopicRef x = a.topics().topic(n);
+        const TopicRef y = b.topics().topic(n);
+        EXPECT_EQ(x.identifier, y.identifier);
+        EXPECT_EQ(x.title, y.title);
+        EXPECT_EQ(x.category, y.category);
+        EXPECT_EQ(x.start, y.start);
+        EXPECT_EQ(x.length, y.length);
+    }
+}
+
+void Touch(const std::string& name, std::chrono::seconds by)
+{
+    fs::last_write_time(name, fs::last_write_time(name) + by);
+}
+
+TEST(ListLoader, ScansOnceThenReadsTheCurrentIndex)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
+    const std::string index = dir.file("INTERRUP.zeltv");
+
+    LoadedList scanned;
+    const auto first = Open(scanned, name);
+    ASSERT_TRUE(first.loaded);
+    EXPECT_EQ(first.source, TopicSource::Scan);
+    EXPECT_FALSE(first.error);
+    ASSERT_TRUE(fs::exists(index));
+    EXPECT_EQ(fs::last_write_time(index), fs::last_write_time(name));
+    EXPECT_EQ(scanned.files.indexFileName, index);
+
+    LoadedList fromIndex;
+    const auto second = Open(fromIndex, name);
+    ASSERT_TRUE(second.loaded);
+    EXPECT_EQ(second.source, TopicSource::IndexFile);
+    ExpectSameTopics(scanned, fromIndex);
+    EXPECT_EQ(fromIndex.categoriesPresent(), scanned.categoriesPresent());
+
+    // Only the time stamp counts: other contents under the same stamp still read the index.
+    const auto stamp = fs::last_write_time(name);
+    WriteBytes(name, DosLines({"completely", "different"}));
+    fs::last_write_time(name, stamp);
+    EXPECT_EQ(Open(fromIndex, name).source, TopicSource::IndexFile);
+    EXPECT_EQ(fromIndex.topicCount(), 3);
+
+    // A changed time stamp scans and rewrites the index.
+    Touch(name, std::chrono::seconds(10));
+    const auto third = Open(fromIndex, name);
+    EXPECT_EQ(third.source, TopicSource::Scan);
+    EXPECT_EQ(fromIndex.topicCount(), 1);
+    EXPECT_EQ(fs::last_write_time(index), fs::last_write_time(name));
+}
+
+TEST(ListLoader, IndexModesDecideReadingAndWriting)
+{
+    struct Case {
+        IndexMode mode;
+        TopicSource withCurrent;
+        bool writesWhenMissing;
+    };
+    const Case cases[] = {
+        {{false, false}, TopicSource::IndexFile, true},
+        {{true, false}, TopicSource::IndexFile, false},
+        {{false, true}, TopicSource::Scan, false},
+        {{true, true}, TopicSource::Scan, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.mode.dontUseIndexFile) + std::to_string(c.mode.loadTopicsDirect));
+        TempDir dir;
+        const std::string name = dir.write("PORTS.LST", SampleList());
+        const std::string index = dir.file("PORTS.zeltv");
+        LoadedList list;
+        EXPECT_EQ(Open(list, name, c.mode).source, TopicSource::Scan);
+        EXPECT_EQ(fs::exists(index), c.writesWhenMissing);
+
+        ASSERT_TRUE(Open(list, name).loaded); // a current index, written in the default mode
+        const auto before = ReadBytes(index);
+        EXPECT_EQ(Open(list, name, c.mode).source, c.withCurrent);
+        EXPECT_EQ(ReadBytes(index), before);
+        EXPECT_EQ(list.topicCount(), 3);
+    }
+}
+
+TEST(ListLoader, ForcedRebuildScansAndRewritesACurrentIndex)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
+    const std::string index = dir.file("INTERRUP.zeltv");
+    LoadedList list;
+    ASSERT_TRUE(Open(list, name).loaded);
+    WriteBytes(index, "stale\x14" "D\x15" "0\x16" "1\x17\x18\x1Fstale\r\n");
+    fs::last_write_time(index, fs::last_write_time(name));
+    EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
+    EXPECT_EQ(list.topics().identifier(0), "stale");
+
+    EXPECT_EQ(Open(list, name, {}, true).source, TopicSource::Scan);
+    EXPECT_EQ(list.topicCount(), 3);
+    EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
+    EXPECT_EQ(list.topics().identifier(1), "214C");
+}
+
+TEST(ListLoader, DamagedIndexIsOutdated)
+{
+    const std::vector<std::string> damaged = {
+        "214C\x14" "D\x15" "9x\x16" "5\x17\x18\x1FT\r\n",
+        "214C\x14" "D" "9\x16" "5\x17\x18\x1FT\r\n",
+        "214C\x14" "D\x15" "9\x16" "5\x17\x18\x1FT",
+        "",
+    };
+    for (const std::string& bytes : damaged) {
+        TempDir dir;
+        const std::string name = dir.write("INTERRUP.LST", SampleList());
+        const std::string index = dir.write("INTERRUP.zeltv", bytes);
+        fs::last_write_time(index, fs::last_write_time(name));
+        LoadedList list;
+        const auto outcome = Open(list, name);
+        ASSERT_TRUE(outcome.loaded);
+        EXPECT_EQ(outcome.source, TopicSource::Scan);
+        EXPECT_EQ(list.topicCount(), 3);
+        EXPECT_EQ(ReadBytes(index), FormatIndexFile(list.topics()));
+    }
+}
+
+TEST(ListLoader, MissingAndUnloadableListsLeaveTheModelEmpty)
+{
+    TempDir dir;
+    LoadedList list;
+    ASSERT_TRUE(Open(list, dir.write("INTERRUP.LST", SampleList())).loaded);
+
+    auto outcome = Open(list, dir.file("MISSING.LST"));
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
+    EXPECT_EQ(list.topicCount(), 0);
+    EXPECT_EQ(list.viewRowCount(), 0);
+    EXPECT_TRUE(list.files.listFileName.empty());
+    EXPECT_EQ(list.files.listKind, ListKind::None);
+    EXPECT_TRUE(list.categoriesPresent().none());
+
+    fs::create_directory(dir.file("FOLDER.LST"));
+    outcome = Open(list, dir.file("FOLDER.LST"));
+    EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
+    EXPECT_EQ(list.topicCount(), 0);
+}
+
+TEST(ListLoader, UnreadableListReportsMessageOne)
+{
+    TempDir dir;
+    const std::string name = dir.write("PORTS.LST", SampleList());
+    fs::permissions(name, fs::perms::none);
+    if (RunningAsRoot())
+        GTEST_SKIP() << "file permissions do not bind root";
+    LoadedList list;
+    const auto outcome = Open(list, name);
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
+    EXPECT_EQ(list.topicCount(), 0);
+    EXPECT_FALSE(fs::exists(dir.file("PORTS.zeltv")));
+}
+
+#ifdef __linux__
+TEST(ListLoader, ReadErrorAfterOpeningReportsMessageOne)
+{
+    // This file opens but every read of it fails.
+    LoadedList list;
+    const auto outcome = Open(list, "/proc/self/mem", {false, true});
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
+    EXPECT_EQ(list.topicCount(), 0);
+}
+#endif
+
+TEST(ListLoader, ListsOfTwoGibibytesAreRefused)
+{
+    TempDir dir;
+    const std::string name = dir.write("HUGE.LST", "");
+    std::error_code error;
+    fs::resize_file(name, std::uint64_t{1} << 31, error); // sparse: takes no disk space
+    if (error)
+        GTEST_SKIP() << "no sparse files here";
+    LoadedList list;
+    const auto outcome = Open(list, name);
+    EXPECT_FALSE(outcome.loaded);
+    EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
+    EXPECT_FALSE(fs::exists(dir.file("HUGE.zeltv")));
+}
+
+TEST(ListLoader, IndexThatCannotBeWrittenStillLoadsTheTopics)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
+    // A folder in the index file's place cannot be replaced by a file.
+    fs::create_directories(dir.path() / "INTERRUP.zeltv" / "keep");
+    LoadedList list;
+    const auto outcome = Open(list, name);
+    EXPECT_TRUE(outcome.loaded);
+    EXPECT_EQ(outcome.error, ErrorUnableToCreateIndexFile);
+    EXPECT_EQ(list.topicCount(), 3);
+    EXPECT_TRUE(fs::is_directory(dir.path() / "INTERRUP.zeltv" / "keep"));
+    EXPECT_FALSE(fs::exists(dir.path() / "INTERRUP.zeltv.new"));
+}
+
+TEST(ListLoader, ReadOnlyListGivesAReadOnlyIndex)
+{
+    TempDir dir;
+    const std::string name = dir.write("MEMORY.LST", SampleList());
+    fs::permissions(name, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    LoadedList list;
+    ASSERT_TRUE(Open(list, name).loaded);
+    const auto index = dir.file("MEMORY.zeltv");
+    EXPECT_EQ(fs::status(index).permissions(), fs::status(name).permissions());
+    EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
+}
+
+TEST(ListLoader, AListNamedLikeItsIndexIsNeverOverwritten)
+{
+    TempDir dir;
+    const std::string bytes = SampleList();
+    const std::string name = dir.write("NOTES.zeltv", bytes);
+    LoadedList list;
+    const auto outcome = Open(list, name, {}, false);
+    ASSERT_TRUE(outcome.loaded);
+    EXPECT_EQ(outcome.source, TopicSource::Scan);
+    EXPECT_FALSE(outcome.error);
+    EXPECT_EQ(ReadBytes(name), bytes);
+}
+
+TEST(ListLoader, ExtensionlessListInADottedFolderKeepsItsIndexBesideIt)
+{
+    TempDir dir;
+    fs::create_directory(dir.path() / "DATA.V2");
+    const std::string name = dir.write("DATA.V2/PORTS", SampleList());
+    LoadedList list;
+    ASSERT_TRUE(Open(list, name).loaded);
+    EXPECT_TRUE(fs::exists(dir.path() / "DATA.V2" / "PORTS.zeltv"));
+    EXPECT_FALSE(fs::exists(dir.path() / "DATA.zeltv"));
+}
+
+TEST(ListLoader, ParseDividersIsNotPartOfTheIndexDecision)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.A", SampleList());
+    LoadedList list;
+    ASSERT_TRUE(Open(list, name).loaded); // OnlyParseLST on: one whole-file topic
+    EXPECT_EQ(list.topicCount(), 1);
+    LoadRequest request;
+    request.listFileName = name;
+    request.onlyParseLst = false;
+    LoadObserver quiet;
+    EXPECT_EQ(LoadListTopics(list, request, quiet).source, TopicSource::IndexFile);
+    EXPECT_EQ(list.topicCount(), 1);
+    EXPECT_TRUE(list.files.parseDividers);
+}
+
+} // namespace
+} // namespace zelt::test
