@@ -13,8 +13,11 @@ std::string ErrorMessageText(ErrorNumber number)
         return "Unable to load topic from list !";
     case ErrorUnknownCommandLineParameter:
         return "Unknown commandline parameter(s) !";
-    default:
-        return "Undefined error no. " + std::to_string(number);
+    default: {
+        std::string text = "Undefined error no. ";
+        text += std::to_string(number);
+        return text;
+    }
     }
 }
 

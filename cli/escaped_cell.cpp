@@ -7,7 +7,18 @@ namespace zelt::cli {
 void AppendEscapedCell(std::string& out, std::string_view bytes)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    for (const char c : bytes) {
+    const auto plain = [](char c) { return c >= ' ' && c < 127 && c != '\\'; };
+    while (!bytes.empty()) {
+        // Copy runs of plain ASCII whole; they are nearly all of a list's text.
+        std::size_t run = 0;
+        while (run < bytes.size() && plain(bytes[run]))
+            ++run;
+        out.append(bytes.data(), run);
+        bytes.remove_prefix(run);
+        if (bytes.empty())
+            break;
+        const char c = bytes.front();
+        bytes.remove_prefix(1);
         const auto byte = static_cast<unsigned char>(c);
         if (byte == '\\') {
             out += "\\\\";
@@ -15,8 +26,6 @@ void AppendEscapedCell(std::string& out, std::string_view bytes)
             out += "\\x";
             out += Hex[byte >> 4];
             out += Hex[byte & 0x0F];
-        } else if (byte < 128) {
-            out += c;
         } else {
             AppendUtf8(out, Cp437ToUnicode(byte));
         }

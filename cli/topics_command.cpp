@@ -17,27 +17,40 @@ void AppendNumber(std::string& out, long long value)
 
 } // namespace
 
-std::string FormatTopicLines(const TopicTable& topics)
+void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic)
 {
-    std::string out;
-    out.reserve(topics.size() * 80);
+    AppendNumber(out, n);
+    out += '\t';
+    const char category = static_cast<char>(topic.category);
+    AppendEscapedCell(out, std::string_view(&category, 1));
+    out += '\t';
+    AppendNumber(out, topic.start);
+    out += '\t';
+    AppendNumber(out, topic.length);
+    out += '\t';
+    AppendEscapedCell(out, topic.identifier);
+    out += '\t';
+    AppendEscapedCell(out, topic.title);
+    out += '\n';
+}
+
+bool WriteTopicLines(const TopicTable& topics, std::FILE* out)
+{
+    // Written in pieces: the whole table's text is never held at once.
+    constexpr std::size_t Piece = 64 * 1024;
+    std::string lines;
+    lines.reserve(Piece + 1024);
+    const auto flush = [&] {
+        const bool written = std::fwrite(lines.data(), 1, lines.size(), out) == lines.size();
+        lines.clear();
+        return written;
+    };
     for (TopicNumber n = 0; n < topics.size(); ++n) {
-        const TopicRef topic = topics.topic(n);
-        AppendNumber(out, n);
-        out += '\t';
-        const char category = static_cast<char>(topic.category);
-        AppendEscapedCell(out, std::string_view(&category, 1));
-        out += '\t';
-        AppendNumber(out, topic.start);
-        out += '\t';
-        AppendNumber(out, topic.length);
-        out += '\t';
-        AppendEscapedCell(out, topic.identifier);
-        out += '\t';
-        AppendEscapedCell(out, topic.title);
-        out += '\n';
+        AppendTopicLine(lines, n, topics.topic(n));
+        if (lines.size() >= Piece && !flush())
+            return false;
     }
-    return out;
+    return flush() && std::fflush(out) == 0;
 }
 
 int RunTopics(std::span<const std::string_view> args, Streams streams)
@@ -51,8 +64,9 @@ int RunTopics(std::span<const std::string_view> args, Streams streams)
         } else if (arg == "--no-write") {
             request.indexMode.dontUseIndexFile = true;
         } else if (arg.starts_with("--") || haveList) {
-            std::fprintf(streams.err, "zelt: unexpected argument '%.*s'\n"
-                                      "usage: zelt topics [--scan] [--no-write] LIST\n",
+            std::fprintf(streams.err,
+                         "zelt: unexpected argument '%.*s'\n"
+                         "usage: zelt topics [--scan] [--no-write] LIST\n",
                          static_cast<int>(arg.size()), arg.data());
             return ExitUsage;
         } else {
@@ -67,9 +81,7 @@ int RunTopics(std::span<const std::string_view> args, Streams streams)
     LoadedList list;
     if (!OpenListForCli(list, request, streams))
         return ExitFailure;
-    const std::string lines = FormatTopicLines(list.topics());
-    if (std::fwrite(lines.data(), 1, lines.size(), streams.out) != lines.size() ||
-        std::fflush(streams.out) != 0) {
+    if (!WriteTopicLines(list.topics(), streams.out)) {
         std::fprintf(streams.err, "zelt: cannot write the output\n");
         return ExitFailure;
     }

@@ -11,6 +11,7 @@ namespace zelt::cli {
 int RunTopics(std::span<const std::string_view> args, Streams streams);
 
 // One line per topic: number, category, start, length, identifier, title.
-std::string FormatTopicLines(const TopicTable& topics);
+void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic);
+bool WriteTopicLines(const TopicTable& topics, std::FILE* out);
 
 } // namespace zelt::cli

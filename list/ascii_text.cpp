@@ -7,8 +7,7 @@ namespace zelt {
 std::string UpperAscii(std::string_view text)
 {
     std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return UpperAscii(c); });
+    std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) { return UpperAscii(c); });
     return upper;
 }
 

@@ -21,8 +21,8 @@ DosTimeStamp PackDosTimeStamp(int year, int month, int day, int hour, int minute
 DosTimeStamp ToDosTimeStamp(std::filesystem::file_time_type time)
 {
     const auto system = std::chrono::file_clock::to_sys(time);
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(
-        std::chrono::floor<std::chrono::seconds>(system));
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::floor<std::chrono::seconds>(system));
     std::tm local{};
 #ifdef _WIN32
     if (localtime_s(&local, &seconds) != 0)

@@ -74,8 +74,9 @@ std::string IndexFileNameFor(std::string_view listFileName)
     // beside its list even in a folder whose name holds a dot.
     const std::size_t nameStart = listFileName.size() - FileNameOf(listFileName).size();
     const auto dot = listFileName.rfind('.');
-    const std::string_view base =
-        dot == std::string_view::npos || dot < nameStart ? listFileName : listFileName.substr(0, dot);
+    const std::string_view base = dot == std::string_view::npos || dot < nameStart
+                                      ? listFileName
+                                      : listFileName.substr(0, dot);
     std::string name(base);
     name += IndexExtension;
     return name;

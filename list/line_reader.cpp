@@ -13,8 +13,7 @@ constexpr char CtrlZ = 26;
 LineReader::LineReader(std::FILE* file, std::size_t bufferSize)
     : m_file(file)
     , m_buffer(bufferSize)
-{
-}
+{}
 
 bool LineReader::fill()
 {
@@ -40,7 +39,7 @@ bool LineReader::fill()
     return true;
 }
 
-bool LineReader::next(std::string_view& line)
+bool LineReader::nextAcrossBuffers(std::string_view& line)
 {
     m_carry.clear();
     bool carrying = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +13,29 @@ namespace zelt {
 // the line; Ctrl-Z ends the file.
 class LineReader {
 public:
-    explicit LineReader(std::FILE* file, std::size_t bufferSize = 256 * 1024);
+    explicit LineReader(std::FILE* file, std::size_t bufferSize = 64 * 1024);
 
     // The next line, valid until the following call; false at the end or on
     // a read error.
-    bool next(std::string_view& line);
+    bool next(std::string_view& line)
+    {
+        // Most lines end inside the buffer with their line end in it too.
+        if (m_begin < m_end) {
+            const char* begin = m_buffer.data() + m_begin;
+            const char* end = m_buffer.data() + m_end;
+            const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', m_end - m_begin));
+            if (cr != nullptr && cr + 1 < end) {
+                line = std::string_view(begin, static_cast<std::size_t>(cr - begin));
+                m_begin = static_cast<std::size_t>(cr + (cr[1] == '\n' ? 2 : 1) - m_buffer.data());
+                return true;
+            }
+        }
+        return nextAcrossBuffers(line);
+    }
     bool failed() const noexcept { return m_failed; }
 
 private:
+    bool nextAcrossBuffers(std::string_view& line);
     bool fill();
 
     std::FILE* m_file;

@@ -24,6 +24,9 @@ enum class ListKind : int {
 
 ListKind ListKindOf(std::string_view path);
 
-constexpr int ToInt(ListKind kind) noexcept { return static_cast<int>(kind); }
+constexpr int ToInt(ListKind kind) noexcept
+{
+    return static_cast<int>(kind);
+}
 
 } // namespace zelt

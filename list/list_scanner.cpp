@@ -32,8 +32,7 @@ class ScanProgress {
 public:
     ScanProgress(LoadObserver& observer, std::uint64_t fileSize)
         : m_observer(observer)
-        , m_step(std::max<std::int64_t>(
-              1, std::llround(static_cast<double>(fileSize) / 100.0)))
+        , m_step(std::max<std::int64_t>(1, std::llround(static_cast<double>(fileSize) / 100.0)))
     {
         m_observer.progressChanged(0);
         m_observer.progressShown(true);
@@ -41,8 +40,10 @@ public:
 
     void update(std::int64_t position)
     {
-        if (m_counter < position / m_step) {
+        // Same as counter < position / step, without a division per line.
+        if (position >= m_next) {
             ++m_counter;
+            m_next += m_step;
             m_observer.progressChanged(static_cast<int>(m_counter));
         }
     }
@@ -50,8 +51,18 @@ public:
 private:
     LoadObserver& m_observer;
     std::int64_t m_step;
+    std::int64_t m_next = m_step;
     std::uint8_t m_counter = 0;
 };
+
+// Room for the topics of a list of usual density, so that the arrays are
+// seldom regrown; pages that stay unused cost nothing but address space.
+std::size_t ScanCapacity(std::uint64_t fileSize)
+{
+    constexpr std::uint64_t Step = 1000;
+    const std::uint64_t estimate = fileSize / 512;
+    return static_cast<std::size_t>((estimate / Step + 1) * Step);
+}
 
 } // namespace
 
@@ -68,7 +79,8 @@ ScanResult ScanListFile(LoadedList& list, bool writeIndex, LoadObserver& observe
             result.error = ErrorUnableToLoadList;
             return result;
         }
-        list.beginLoad(1000);
+        list.beginLoad(ScanCapacity(list.files.listFileEntry.size));
+        list.reserveText(static_cast<std::size_t>(list.files.listFileEntry.size / 8));
         TopicCollector collector(list, list.files.parseDividers);
         LineReader reader(file.get());
         std::string_view line;

@@ -17,10 +17,9 @@ constexpr std::string_view ListInfoIdentifier = "[List Info]";
 TopicCollector::TopicCollector(LoadedList& list, bool parseDividers)
     : m_list(list)
     , m_parseDividers(parseDividers)
-{
-}
+{}
 
-void TopicCollector::line(std::string_view text)
+void TopicCollector::dividerOrTitle(std::string_view text)
 {
     const auto length = static_cast<std::int64_t>(text.size());
     m_position += length + LineEndWidth;
@@ -50,11 +49,11 @@ void TopicCollector::line(std::string_view text)
         // a following '!' divider.
         if (m_category != InformationCategory)
             m_expectTitle = true;
+        m_list.growForScan(m_topicCount);
     } else if (m_expectTitle) {
         AssignTitle(m_title, text);
         m_expectTitle = false;
     }
-    m_list.growForScan(m_topicCount);
 }
 
 void TopicCollector::addPending(std::int64_t end)

@@ -14,7 +14,16 @@ class TopicCollector {
 public:
     TopicCollector(LoadedList& list, bool parseDividers);
 
-    void line(std::string_view text);
+    void line(std::string_view text)
+    {
+        // Text lines need nothing but their length.
+        if (!m_expectTitle &&
+            (text.size() < 36 || text.size() > 74 || text[0] != '-' || !m_parseDividers)) {
+            m_position += static_cast<std::int64_t>(text.size()) + 2;
+            return;
+        }
+        dividerOrTitle(text);
+    }
     // Adds the last topic; a file without dividers becomes one whole-file
     // topic named after the file. False when an offset leaves 32 bits.
     bool finish(std::string_view fileName, std::uint64_t fileSize);
@@ -23,6 +32,7 @@ public:
     bool overflowed() const noexcept { return m_overflow; }
 
 private:
+    void dividerOrTitle(std::string_view text);
     void addPending(std::int64_t end);
 
     LoadedList& m_list;

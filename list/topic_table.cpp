@@ -26,11 +26,13 @@ void TopicTable::shrinkToFit()
     m_lengths.shrink_to_fit();
     m_categories.shrink_to_fit();
     m_textEnds.shrink_to_fit();
-    m_text.shrink_to_fit();
+    // A little slack in the text is cheaper than copying it all once more.
+    if (m_text.capacity() - m_text.size() > m_text.size() / 8)
+        m_text.shrink_to_fit();
 }
 
-void TopicTable::append(std::string_view identifier, std::string_view title,
-                        CategoryChar category, std::int32_t start, std::int32_t length)
+void TopicTable::append(std::string_view identifier, std::string_view title, CategoryChar category,
+                        std::int32_t start, std::int32_t length)
 {
     m_starts.push_back(start);
     m_lengths.push_back(length);

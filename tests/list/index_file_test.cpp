@@ -21,7 +21,11 @@ TEST(IndexFile, LineFormat)
 {
     std::string line;
     AppendIndexLine(line, {"214C", "INT 21 - EXIT", 'D', 1234, 56});
-    EXPECT_EQ(line, "214C\x14" "D\x15" "1234\x16" "56\x17\x18\x1F" "INT 21 - EXIT\r\n");
+    EXPECT_EQ(line, "214C\x14"
+                    "D\x15"
+                    "1234\x16"
+                    "56\x17\x18\x1F"
+                    "INT 21 - EXIT\r\n");
 }
 
 TEST(IndexFile, ReadsBackExactlyWhatWasWritten)
@@ -56,33 +60,59 @@ TEST(IndexFile, TitleWithSeparatorsComesBackWhole)
 {
     LoadedList written;
     written.beginLoad(1);
-    written.addTopic("2F16", "A\x1F" "B\x14" "C\x17\n", 'W', 10, 20);
+    written.addTopic("2F16",
+                     "A\x1F"
+                     "B\x14"
+                     "C\x17\n",
+                     'W', 10, 20);
     written.finishLoad();
     LoadedList read;
     ASSERT_TRUE(ParseIndex(FormatIndexFile(written.topics()), read));
-    EXPECT_EQ(read.topics().title(0), "A\x1F" "B\x14" "C\x17\n");
+    EXPECT_EQ(read.topics().title(0), "A\x1F"
+                                      "B\x14"
+                                      "C\x17\n");
     EXPECT_EQ(read.topics().identifier(0), "2F16");
 }
 
 TEST(IndexFile, DamagedFilesAreRefusedWhole)
 {
-    const std::string good = "10\x14V\x15" "0\x16" "5\x17\x18\x1FT\r\n";
+    const std::string good = "10\x14V\x15"
+                             "0\x16"
+                             "5\x17\x18\x1FT\r\n";
     LoadedList list;
     ASSERT_TRUE(ParseIndex(good + good, list));
     EXPECT_EQ(list.topicCount(), 2);
 
     const std::vector<std::string> damaged = {
-        "",                                                  // no lines
-        good + "10\x14V\x15" "0\x16" "5\x17\x18\x1FT",       // last line cut short
-        good + "10\x14V\x15" "0x\x16" "5\x17\x18\x1FT\r\n",  // not a decimal number
-        good + "10\x14V\x15" "\x16" "5\x17\x18\x1FT\r\n",    // empty number
-        good + "10\x14V\x15" "0\x16" "-5\x17\x18\x1FT\r\n",  // negative length
-        good + "10\x14V\x15" "0\x16" "99999999999\x17\x18\x1FT\r\n", // beyond 32 bits
-        good + "10V\x15" "0\x16" "5\x17\x18\x1FT\r\n",       // no separator after the identifier
-        good + "10\x14V" "0\x16" "5\x17\x18\x1FT\r\n",       // no separator after the category
-        good + "10\x14V\x15" "0\x16" "5\x18\x1FT\r\n",       // no separator after the length
-        good + "10\x14V\x15" "0\x16" "5\x17\x18T\r\n",       // no separator before the title
-        good + "\r\n",                                       // an empty line
+        "", // no lines
+        good + "10\x14V\x15"
+               "0\x16"
+               "5\x17\x18\x1FT", // last line cut short
+        good + "10\x14V\x15"
+               "0x\x16"
+               "5\x17\x18\x1FT\r\n", // not a decimal number
+        good + "10\x14V\x15"
+               "\x16"
+               "5\x17\x18\x1FT\r\n", // empty number
+        good + "10\x14V\x15"
+               "0\x16"
+               "-5\x17\x18\x1FT\r\n", // negative length
+        good + "10\x14V\x15"
+               "0\x16"
+               "99999999999\x17\x18\x1FT\r\n", // beyond 32 bits
+        good + "10V\x15"
+               "0\x16"
+               "5\x17\x18\x1FT\r\n", // no separator after the identifier
+        good + "10\x14V"
+               "0\x16"
+               "5\x17\x18\x1FT\r\n", // no separator after the category
+        good + "10\x14V\x15"
+               "0\x16"
+               "5\x18\x1FT\r\n", // no separator after the length
+        good + "10\x14V\x15"
+               "0\x16"
+               "5\x17\x18T\r\n", // no separator before the title
+        good + "\r\n",           // an empty line
     };
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));

@@ -1,9 +1,8 @@
 #include "list/line_reader.h"
 #include "support/temp_dir.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace zelt::test {
@@ -36,7 +35,10 @@ TEST(LineReader, SplitsAtCarriageReturnsWhateverTheBufferSize)
         EXPECT_EQ(ReadLines("ab\r\r\ncd\r", size), (Lines{"ab", "", "cd"}));
         EXPECT_EQ(ReadLines("a\nb\r\n\nc\r\n", size), (Lines{"a\nb", "\nc"}));
         EXPECT_EQ(ReadLines("\r\n\r\n", size), (Lines{"", ""}));
-        EXPECT_EQ(ReadLines("ab\r\nc\x1A" "d\r\n", size), (Lines{"ab", "c"}));
+        EXPECT_EQ(ReadLines("ab\r\nc\x1A"
+                            "d\r\n",
+                            size),
+                  (Lines{"ab", "c"}));
         EXPECT_EQ(ReadLines("ab\r\n\x1A", size), (Lines{"ab"}));
         EXPECT_EQ(ReadLines("", size), Lines{});
         EXPECT_EQ(ReadLines("\n", size), Lines{"\n"});

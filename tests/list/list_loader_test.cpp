@@ -1,10 +1,9 @@
 #include "list/index_file.h"
 #include "scan_helpers.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace zelt::test {
 namespace {
@@ -99,7 +98,8 @@ TEST(ListLoader, IndexModesDecideReadingAndWriting)
         {{true, true}, TopicSource::Scan, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.mode.dontUseIndexFile) + std::to_string(c.mode.loadTopicsDirect));
+        SCOPED_TRACE(std::to_string(c.mode.dontUseIndexFile) +
+                     std::to_string(c.mode.loadTopicsDirect));
         TempDir dir;
         const std::string name = dir.write("PORTS.LST", SampleList());
         const std::string index = dir.file("PORTS.zeltv");
@@ -122,7 +122,10 @@ TEST(ListLoader, ForcedRebuildScansAndRewritesACurrentIndex)
     const std::string index = dir.file("INTERRUP.zeltv");
     LoadedList list;
     ASSERT_TRUE(Open(list, name).loaded);
-    WriteBytes(index, "stale\x14" "D\x15" "0\x16" "1\x17\x18\x1Fstale\r\n");
+    WriteBytes(index, "stale\x14"
+                      "D\x15"
+                      "0\x16"
+                      "1\x17\x18\x1Fstale\r\n");
     fs::last_write_time(index, fs::last_write_time(name));
     EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
     EXPECT_EQ(list.topics().identifier(0), "stale");
@@ -136,9 +139,18 @@ TEST(ListLoader, ForcedRebuildScansAndRewritesACurrentIndex)
 TEST(ListLoader, DamagedIndexIsOutdated)
 {
     const std::vector<std::string> damaged = {
-        "214C\x14" "D\x15" "9x\x16" "5\x17\x18\x1FT\r\n",
-        "214C\x14" "D" "9\x16" "5\x17\x18\x1FT\r\n",
-        "214C\x14" "D\x15" "9\x16" "5\x17\x18\x1FT",
+        "214C\x14"
+        "D\x15"
+        "9x\x16"
+        "5\x17\x18\x1FT\r\n",
+        "214C\x14"
+        "D"
+        "9\x16"
+        "5\x17\x18\x1FT\r\n",
+        "214C\x14"
+        "D\x15"
+        "9\x16"
+        "5\x17\x18\x1FT",
         "",
     };
     for (const std::string& bytes : damaged) {

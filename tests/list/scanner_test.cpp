@@ -34,7 +34,10 @@ TEST(DividerLine, CutsIdentifierWithDashesAsBlanks)
     const std::string full = "--------P-" + std::string(49, 'x') + "Z";
     EXPECT_EQ(CutIdentifier(full), std::string(49, 'x'));
     // Control characters and blanks at both ends are trimmed, inner ones kept.
-    EXPECT_EQ(CutIdentifier(Divider('D', "\t AB\x01" "CD  ")), "AB\x01" "CD");
+    EXPECT_EQ(CutIdentifier(Divider('D', "\t AB\x01"
+                                         "CD  ")),
+              "AB\x01"
+              "CD");
     EXPECT_EQ(CutIdentifier(Divider('D', "")), "");
 }
 
@@ -189,7 +192,8 @@ TEST(Scanner, CarriageReturnAloneEndsALineAndLoneLineFeedsStay)
     TempDir dir;
     LoadedList list;
     // CR-only line ends count as two bytes each, like every line end.
-    const std::string bytes = "info one\rinfo two\r" + Divider('D', "2100") + "\rTITLE\nWITH LF\rtext\r";
+    const std::string bytes =
+        "info one\rinfo two\r" + Divider('D', "2100") + "\rTITLE\nWITH LF\rtext\r";
     ScanBytes(list, dir, bytes);
     ASSERT_EQ(list.topicCount(), 2);
     ExpectTopic(list, 0, '!', "[List Info]", "", 0, 20);
@@ -214,8 +218,8 @@ TEST(Scanner, KeepsNulAndHighBytes)
     LoadedList list;
     const std::string title("T\0\xC4\xB3\xFF", 5);
     std::string divider = Divider('\x80', std::string("A\0B", 3));
-    const std::string bytes =
-        DosLines({std::string_view("\0\0\0info\xFE", 8), divider, title, std::string_view("\0", 1)});
+    const std::string bytes = DosLines(
+        {std::string_view("\0\0\0info\xFE", 8), divider, title, std::string_view("\0", 1)});
     ScanBytes(list, dir, bytes);
     ASSERT_EQ(list.topicCount(), 2);
     EXPECT_EQ(list.topics().category(1), 0x80);
@@ -229,8 +233,8 @@ TEST(Scanner, LongLinesAcrossBufferBoundaries)
     TempDir dir;
     LoadedList list;
     const std::string longLine(1 << 20, 'L');
-    const std::string bytes = DosLines({"info", "info", Divider('D', "2100"), longLine, "tail",
-                                        Divider('D', "2101"), longLine});
+    const std::string bytes = DosLines(
+        {"info", "info", Divider('D', "2100"), longLine, "tail", Divider('D', "2101"), longLine});
     ScanBytes(list, dir, bytes);
     ASSERT_EQ(list.topicCount(), 3);
     EXPECT_EQ(list.topics().title(1), longLine);
@@ -256,9 +260,16 @@ TEST(Scanner, ArraysEndTrimmedToTheTopicCount)
 class RecordingObserver : public LoadObserver {
 public:
     std::vector<std::string> events;
-    void loadBegan(std::string_view text) override { events.push_back("began " + std::string(text)); }
+    void loadBegan(std::string_view text) override
+    {
+        events.push_back("began " + std::string(text));
+    }
     void progressShown(bool visible) override { events.push_back(visible ? "shown" : "hidden"); }
-    void progressChanged(int value) override { last = value; ++changes; }
+    void progressChanged(int value) override
+    {
+        last = value;
+        ++changes;
+    }
     void loadEnded() override { events.push_back("ended"); }
     int last = -1;
     int changes = 0;

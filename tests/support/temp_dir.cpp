@@ -19,8 +19,8 @@ TempDir::TempDir()
     static std::atomic<int> counter{0};
     const auto base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = base / ("zelt-test-" + std::to_string(::getpid()) + "-" +
-                                 std::to_string(counter++));
+        auto candidate =
+            base / ("zelt-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         if (std::filesystem::create_directory(candidate)) {
             m_path = candidate;
             return;
