@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "app/version.h"
+#include "cli/categories_command.h"
 #include "cli/topics_command.h"
 
 namespace zelt::cli {
@@ -21,6 +22,12 @@ constexpr char HelpText[] =
     "      is doubled and control bytes are written as \\xNN.\n"
     "      --scan      always scan; never read or write the index file\n"
     "      --no-write  never write the index file\n"
+    "\n"
+    "  categories [--catdesc FILE] LIST\n"
+    "      Prints the entries of the viewer's category box in their order: the\n"
+    "      category character, TAB, then the rest of the entry (a blank and the\n"
+    "      description), escaped as by topics. The descriptions are the built-in\n"
+    "      ones, or the lines of FILE written like CATDESC.INI.\n"
     "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
@@ -45,6 +52,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
     }
     if (verb == "topics")
         return RunTopics(rest, streams);
+    if (verb == "categories")
+        return RunCategories(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

@@ -1,0 +1,27 @@
+#include "app/app_title.h"
+#include "settings/settings_store.h"
+#include "ui/form_main.h"
+#include "ui/message_boxes.h"
+#include "ui/program_run.h"
+#include "ui/qt_text.h"
+
+#include <QApplication>
+#include <filesystem>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(zelt::FromUtf8(zelt::AppTitle));
+
+    zelt::QtMessageBoxes messages;
+    const std::filesystem::path programFolder =
+        QCoreApplication::applicationDirPath().toStdString();
+    zelt::ProgramRun run(zelt::ApplicationParameters(), messages, zelt::OpenUserSettingsStore(),
+                         programFolder);
+    messages.setParentWindow(&run.window());
+    run.start();
+    // QUIT: end once start-up is done, without the exit question or saving.
+    if (run.quitRequested())
+        return 0;
+    return QApplication::exec();
+}

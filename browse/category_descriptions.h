@@ -1,0 +1,38 @@
+#pragma once
+
+#include "list/topic_table.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelt {
+
+inline constexpr std::string_view CategoryDescriptionFileName = "CATDESC.INI";
+inline constexpr std::string_view UnknownCategoryDescription = "Unknown";
+
+// The descriptions of the category codes: lines of the form "#" + decimal
+// code + "=" + description; other lines are kept but never match.
+class CategoryDescriptions {
+public:
+    explicit CategoryDescriptions(std::vector<std::string> lines);
+
+    static CategoryDescriptions BuiltIn();
+    // The file's lines in place of the whole built-in table; nothing when the
+    // file cannot be read.
+    static std::optional<CategoryDescriptions> FromFile(const std::filesystem::path& path);
+    // CATDESC.INI of the program's folder when it is readable, else the built-in table.
+    static CategoryDescriptions ForProgramFolder(const std::filesystem::path& programFolder);
+
+    // The description of a code, "Unknown" when no line gives one.
+    std::string describe(CategoryChar code) const;
+
+    const std::vector<std::string>& lines() const noexcept { return m_lines; }
+
+private:
+    std::vector<std::string> m_lines;
+};
+
+} // namespace zelt

@@ -1,0 +1,51 @@
+#include "settings/program_version.h"
+
+#include "app/version.h"
+
+#include <charconv>
+
+namespace zelt {
+
+namespace {
+
+bool ParseDecimal(std::string_view text, int& value)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+} // namespace
+
+ProgramVersion ParseProgramVersion(std::string_view versionText)
+{
+    ProgramVersion version;
+    int* const numbers[] = {&version.major, &version.minor, &version.release, &version.build};
+    for (int* number : numbers) {
+        if (versionText.empty())
+            break;
+        const auto dot = versionText.find('.');
+        int value = 0;
+        if (!ParseDecimal(versionText.substr(0, dot), value))
+            break;
+        *number = value;
+        if (dot == std::string_view::npos)
+            break;
+        versionText.remove_prefix(dot + 1);
+    }
+    return version;
+}
+
+ProgramVersion ReadProgramVersion()
+{
+    ProgramVersion version = ParseProgramVersion(build::VersionText);
+#ifdef ZELT_DEBUG_BUILD
+    version.debugBuild = true;
+#endif
+    return version;
+}
+
+} // namespace zelt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace zelt {
+
+// The program's own version numbers; the major number selects the settings key.
+struct ProgramVersion {
+    int major = 2;
+    int minor = 0;
+    int release = 0;
+    int build = 0;
+    bool debugBuild = false;
+};
+
+// Splits "2.1.7.5" into up to four numbers. The first part that is not a
+// decimal integer ends the parse silently; numbers taken before it stay, and
+// nothing parsed leaves the major number at 2.
+ProgramVersion ParseProgramVersion(std::string_view versionText);
+
+// The version the program was built as. debugBuild is set only when the build
+// defines ZELT_DEBUG_BUILD.
+ProgramVersion ReadProgramVersion();
+
+} // namespace zelt

@@ -1,0 +1,46 @@
+#include "app/version.h"
+#include "settings/program_version.h"
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt::test {
+namespace {
+
+void ExpectVersion(std::string_view text, int major, int minor, int release, int build)
+{
+    const ProgramVersion v = ParseProgramVersion(text);
+    EXPECT_EQ(v.major, major) << text;
+    EXPECT_EQ(v.minor, minor) << text;
+    EXPECT_EQ(v.release, release) << text;
+    EXPECT_EQ(v.build, build) << text;
+    EXPECT_FALSE(v.debugBuild);
+}
+
+TEST(ProgramVersion, TakesUpToFourNumbersAndStopsSilentlyAtTheFirstBadPart)
+{
+    ExpectVersion("2.1.7.5", 2, 1, 7, 5);
+    ExpectVersion("3.0", 3, 0, 0, 0);
+    ExpectVersion("", 2, 0, 0, 0);
+    ExpectVersion("1.2.3.4.5", 1, 2, 3, 4);
+    ExpectVersion("4.x.9", 4, 0, 0, 0);
+    ExpectVersion("x.5", 2, 0, 0, 0);
+    ExpectVersion("5..6", 5, 0, 0, 0);
+    ExpectVersion("6.1beta", 6, 0, 0, 0);
+    ExpectVersion("7.99999999999", 7, 0, 0, 0);
+}
+
+TEST(ProgramVersion, MajorNumberSelectsTheKey)
+{
+    EXPECT_EQ(SettingsKey(ParseProgramVersion("3.0"), "Config"),
+              "Software\\Vantrel\\ZELT Viewer\\3\\Config");
+    EXPECT_EQ(SettingsKey(ParseProgramVersion(""), "Layout"),
+              "Software\\Vantrel\\ZELT Viewer\\2\\Layout");
+    EXPECT_EQ(SettingsKey(ParseProgramVersion("12.4"), {}), "Software\\Vantrel\\ZELT Viewer\\12");
+    // The build's own version text gives the numbers it was configured with.
+    EXPECT_EQ(ReadProgramVersion().major, build::VersionMajor);
+    EXPECT_EQ(ReadProgramVersion().build, build::VersionBuild);
+}
+
+} // namespace
+} // namespace zelt::test

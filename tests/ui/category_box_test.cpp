@@ -1,0 +1,90 @@
+#include "tests/ui/ui_fixture.h"
+#include "ui/category_combo_box.h"
+#include "ui/form_main.h"
+#include "ui/status_bar_panels.h"
+#include "ui/tool_bar_bands.h"
+
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace zelt::test {
+namespace {
+
+class CategoryBoxTest : public UiTest {
+protected:
+    CategoryComboBox& box() const { return window().categoryBox(); }
+    QToolButton& button() const { return *window().findChild<QToolButton*>("CategorySpeedButton"); }
+    std::vector<int> entryCodes() const
+    {
+        std::vector<int> codes;
+        for (int i = 0; i < box().count(); ++i)
+            codes.push_back(box().categoryAt(i));
+        return codes;
+    }
+    void choose(int index) const
+    {
+        box().setCurrentIndex(index);
+        Q_EMIT box().activated(index);
+    }
+    std::vector<TopicNumber> rowMap() const
+    {
+        const auto rows = window().loadedList().rowMap();
+        return {rows.begin(), rows.end()};
+    }
+};
+
+TEST_F(CategoryBoxTest, EntriesFollowTheCategoriesOfTheOpenList)
+{
+    writeList("SMALL.LST", SmallList());
+    start({"SMALL.LST"});
+    EXPECT_EQ(entryCodes(), (std::vector<int>{255, '!', 'B', 'D'}));
+    EXPECT_EQ(box().itemText(0), " All categories");
+    EXPECT_EQ(box().itemText(3), " DOS kernel");
+    EXPECT_EQ(box().currentIndex(), 0);
+    EXPECT_EQ(box().maxVisibleItems(), 21);
+    EXPECT_EQ(box().statusTip(), "Current category");
+    EXPECT_TRUE(button().isEnabled());
+    EXPECT_EQ(button().text(), "Category");
+    EXPECT_EQ(button().toolTip(), "Click to show All categories");
+}
+
+TEST_F(CategoryBoxTest, ChoosingACategoryNarrowsTheGridAndTheButtonShowsAllAgain)
+{
+    writeList("SMALL.LST", SmallList());
+    start({"SMALL.LST"});
+    choose(3);
+    EXPECT_EQ(rowMap(), (std::vector<TopicNumber>{1, 3}));
+    EXPECT_EQ(window().topicsGrid().model()->rowCount(), 2);
+    EXPECT_EQ(window().topicsGrid().currentIndex().row(), 0);
+    EXPECT_EQ(window().loadedList().view.currentCategory, 'D');
+    EXPECT_EQ(window().loadedList().view.selectedTopic, 1);
+    EXPECT_EQ(panel(0), " 4 topics (2 in category)");
+    EXPECT_EQ(panel(1), " Sel: 2");
+    EXPECT_TRUE(window().isEnabled());
+
+    QTest::mouseClick(&button(), Qt::LeftButton);
+    EXPECT_EQ(box().currentIndex(), 0);
+    EXPECT_EQ(rowMap(), (std::vector<TopicNumber>{0, 1, 2, 3}));
+    EXPECT_EQ(panel(0), " 4 topics (4 in category)");
+    EXPECT_EQ(panel(1), " Sel: 1");
+}
+
+TEST_F(CategoryBoxTest, AListOfOneCategoryHasNoAllCategoriesEntry)
+{
+    const std::string list = writeList("ONE.LST", DosLines({
+                                                      Divider('D', "21"),
+                                                      "INT 21 - DOS - ONE",
+                                                      Divider('D', "22"),
+                                                      "INT 22 - DOS - TWO",
+                                                  }));
+    start({"ONE.LST"});
+    EXPECT_EQ(entryCodes(), (std::vector<int>{'D'}));
+    EXPECT_EQ(window().loadedList().view.currentCategory, 'D');
+    // Choosing the entry already shown changes nothing.
+    choose(0);
+    EXPECT_EQ(panel(0), " 2 topics (2 in category)");
+}
+
+} // namespace
+} // namespace zelt::test

@@ -1,0 +1,50 @@
+#include "tests/ui/scripted_message_boxes.h"
+
+namespace zelt::test {
+
+void ScriptedMessageBoxes::inform(const QString& text)
+{
+    shown.push_back({MessageIcon::Information, QString::fromLatin1(InformationTitle), text});
+}
+
+void ScriptedMessageBoxes::warn(const QString& text)
+{
+    shown.push_back({MessageIcon::Warning, QString::fromLatin1(WarningTitle), text});
+}
+
+void ScriptedMessageBoxes::error(const QString& text)
+{
+    shown.push_back({MessageIcon::Error, QStringLiteral("ZELT Viewer"), text});
+}
+
+bool ScriptedMessageBoxes::confirm(const QString& text)
+{
+    shown.push_back({MessageIcon::Question, QString::fromLatin1(ConfirmTitle), text});
+    if (confirmAnswers.empty())
+        return false;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedMessageBoxes::chooseFileToOpen(const OpenFileRequest& request)
+{
+    fileRequests.push_back(request);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
+QStringList ScriptedMessageBoxes::texts() const
+{
+    QStringList result;
+    for (const ShownMessage& message : shown)
+        result.push_back(message.text);
+    return result;
+}
+
+} // namespace zelt::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/message_boxes.h"
+
+#include <deque>
+#include <vector>
+
+namespace zelt::test {
+
+struct ShownMessage {
+    MessageIcon icon;
+    QString title;
+    QString text;
+};
+
+// Records every box the program shows and answers from queues; an empty queue
+// answers No and Cancel.
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    void inform(const QString& text) override;
+    void warn(const QString& text) override;
+    void error(const QString& text) override;
+    bool confirm(const QString& text) override;
+    std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+
+    QStringList texts() const;
+
+    std::vector<ShownMessage> shown;
+    std::vector<OpenFileRequest> fileRequests;
+    std::deque<bool> confirmAnswers;
+    std::deque<QString> fileAnswers; // a null string cancels the dialog
+};
+
+} // namespace zelt::test

@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace zelt {
+
+// A long operation's hold on the window: disabled, with the wait cursor, until
+// the scope ends on any path.
+class BusyWindow {
+public:
+    explicit BusyWindow(QWidget& window);
+    ~BusyWindow();
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    QWidget& m_window;
+};
+
+} // namespace zelt

@@ -1,0 +1,254 @@
+#include "ui/form_main.h"
+
+#include "app/app_title.h"
+#include "app/command_line.h"
+#include "app/command_state.h"
+#include "app/error_messages.h"
+#include "app/startup_list.h"
+#include "browse/category_box.h"
+#include "browse/pane_layout.h"
+#include "list/file_entry.h"
+#include "settings/settings_io.h"
+#include "ui/category_combo_box.h"
+#include "ui/command_actions.h"
+#include "ui/command_updater.h"
+#include "ui/glyphs.h"
+#include "ui/hint_handler.h"
+#include "ui/list_menu_controller.h"
+#include "ui/main_menu_builder.h"
+#include "ui/main_panel.h"
+#include "ui/message_boxes.h"
+#include "ui/program_state.h"
+#include "ui/qt_text.h"
+#include "ui/screen_scale.h"
+#include "ui/status_bar_panels.h"
+#include "ui/tool_bar_bands.h"
+#include "ui/window_layout_io.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+#include <QTableView>
+#include <QTextEdit>
+
+namespace zelt {
+
+namespace {
+
+constexpr char HelpFileName[] = "ZELTVIEW.HLP";
+constexpr int MinimumWindowHeight = 180;
+constexpr int MinimumWidthBeyondCategoryBand = 25;
+
+bool IsDirectory(const std::string& name)
+{
+    std::error_code error;
+    return !name.empty() && std::filesystem::is_directory(PathFromBytes(name), error);
+}
+
+} // namespace
+
+TFormMain::TFormMain(MainWindowServices services)
+    : m_program(services.program)
+    , m_settings(services.settings)
+    , m_store(services.store)
+    , m_messages(services.messages)
+    , m_arguments(std::move(services.arguments))
+    , m_programFolder(std::move(services.programFolder))
+{
+    setObjectName(QStringLiteral("FormMain"));
+    createControls();
+    readStartupValues();
+    formCreate();
+}
+
+TFormMain::~TFormMain() = default;
+
+CategoryComboBox& TFormMain::categoryBox() const
+{
+    return *m_bands->categoryBox();
+}
+
+QTableView& TFormMain::topicsGrid() const
+{
+    return *m_panel->grid();
+}
+
+void TFormMain::createControls()
+{
+    setWindowIcon(ProgramIcon());
+    // The panel widths and band sizes are laid out for this font.
+    QFont designFont(QStringLiteral("MS Sans Serif"));
+    designFont.setPointSize(8);
+    setFont(designFont);
+    m_actions = new CommandActions(this);
+    m_menus = std::make_unique<MainMenus>(BuildMainMenus(*this, *m_actions));
+    m_bands = std::make_unique<ToolBarBands>(*this, *m_actions, m_menus->listMenu);
+    m_panel = new MainPanel(m_list, m_settings, m_program, this);
+    m_panel->setPopupMenus(m_menus->topicsPopup, m_menus->topicViewPopup);
+    setCentralWidget(m_panel);
+    m_status = new StatusBarPanels(this);
+    setStatusBar(m_status);
+    m_listMenu = new ListMenuController(*m_menus->listMenu, *m_menus->listMenuSeparator,
+                                        *m_actions->find("ListOther"),
+                                        [this](const std::string& file) { openList(file); });
+    m_updater = new CommandUpdater([this] { updateCommands(); }, this);
+    connectCommands();
+}
+
+// The moment the native window exists: version, command line, placement.
+void TFormMain::readStartupValues()
+{
+    m_version = ReadProgramVersion();
+    const CommandLineResult line = EvaluateCommandLine(m_arguments);
+    if (line.clearStoredSettings)
+        ClearStoredSettings(m_store, m_version);
+    m_program.commandLineList = line.commandLineList;
+    if (line.dontUseIndexFile)
+        m_settings.DontUseIndexFile = *line.dontUseIndexFile;
+    if (line.loadTopicsDirect)
+        m_settings.LoadTopicsDirect = *line.loadTopicsDirect;
+    m_program.noSaveSettings = m_program.noSaveSettings || line.noSaveSettings;
+    m_program.quitAfterStartup = line.quit;
+    if (line.unknownParameter)
+        m_messages.warn(FromUtf8(ErrorMessageText(ErrorUnknownCommandLineParameter)));
+
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const WindowPlacement placement =
+        ReadWindowPlacement(m_store, m_version, Size{screen.width(), screen.height()});
+    ApplyWindowPlacement(*this, placement);
+}
+
+void TFormMain::formCreate()
+{
+    const ScreenScale scale = ScreenScale::Of(*this);
+    if (!scale.isDesignResolution()) {
+        m_bands->scale(scale);
+        m_status->scalePanelWidths(scale);
+        QFont statusFont = m_status->font();
+        statusFont.setPointSize(8);
+        statusFont.setBold(false);
+        statusFont.setItalic(false);
+        m_status->setFont(statusFont);
+    }
+    categoryBox().setItemHeight(scale.scaled(CategoryItemHeightAt96));
+
+    StoredLayout stored;
+    ReadSettings(m_store, m_version, m_settings, stored);
+    ApplyStoredLayout(layoutControls(), stored);
+
+    setWindowTitle(FromUtf8(AppTitle));
+    m_hints = new HintHandler(*this, *m_status);
+    std::error_code error;
+    m_program.helpFileAvailable =
+        std::filesystem::is_regular_file(m_programFolder / HelpFileName, error);
+    setMinimumSize(m_bands->categoryBandMinWidth() + MinimumWidthBeyondCategoryBand,
+                   MinimumWindowHeight);
+    m_descriptions = CategoryDescriptions::ForProgramFolder(m_programFolder);
+    m_panel->setFirstColumnWidth(m_settings.TopicsColWidth);
+    validateStartupDir();
+    m_program.listDirectory = ListDirectoryOf(std::filesystem::current_path(error));
+    m_list.files.listFileName = m_settings.DefStartupList;
+    m_list.files.listKind = ListKindOf(m_settings.DefStartupList);
+    m_updater->markDirty();
+}
+
+LayoutControls TFormMain::layoutControls()
+{
+    return LayoutControls{*this, *m_bands, *m_panel, *m_status};
+}
+
+void TFormMain::validateStartupDir()
+{
+    std::error_code error;
+    if (IsDirectory(m_settings.DefStartupDir))
+        std::filesystem::current_path(PathFromBytes(m_settings.DefStartupDir), error);
+    else
+        m_settings.DefStartupDir.clear();
+}
+
+void TFormMain::showMainWindow()
+{
+    show();
+    repaint();
+}
+
+void TFormMain::openStartupList()
+{
+    const auto startupList =
+        ChooseStartupList(m_program.commandLineList, m_settings.DefStartupList, IsExistingFile);
+    if (!startupList)
+        return;
+    openList(*startupList);
+    markList(*startupList);
+}
+
+void TFormMain::updateCommands()
+{
+    const QTextEdit& view = *m_panel->topicView();
+    const QTextCursor cursor = view.textCursor();
+    const int lines = view.document()->blockCount();
+    const int characters = view.document()->characterCount() - 1;
+    CommandState state;
+    state.listKind = ToInt(m_list.files.listKind);
+    state.topicCount = m_list.topicCount();
+    state.currentTopicNumber = m_list.view.currentTopicNumber;
+    state.selectionLength = cursor.selectionEnd() - cursor.selectionStart();
+    state.textLength = characters > 0 ? characters + lines - 1 : 0;
+    state.lineCount = lines;
+    state.gridRow = std::max(0, m_panel->grid()->currentIndex().row());
+    state.gridRowCount = m_panel->grid()->model()->rowCount();
+    state.helpFileAvailable = m_program.helpFileAvailable;
+    state.zoomed = m_zoomed;
+    const CommandAvailability availability = EvaluateCommands(state);
+    m_actions->apply(availability);
+    if (m_menus->helpSeparator != nullptr)
+        m_menus->helpSeparator->setVisible(availability.helpHelpIndex);
+}
+
+bool TFormMain::event(QEvent* event)
+{
+    // The hint handler shows status tips; the window's own status message
+    // would hide the panels.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce || event->spontaneous())
+        return;
+    m_shownOnce = true;
+    buildListMenu();
+    m_program.mainWindowShown = true;
+    m_panel->fitPanes();
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    if (m_settings.AskExit &&
+        !m_messages.confirm(QStringLiteral("Exit %1 ?").arg(FromUtf8(AppTitle)))) {
+        event->ignore();
+        return;
+    }
+    runExitSteps();
+    event->accept();
+}
+
+void TFormMain::runExitSteps()
+{
+    m_status->showProgress(false);
+    m_listStream.close();
+    m_settings = SettingsForExit(m_settings, m_list.files.listFileName);
+    if (m_program.noSaveSettings)
+        return;
+    if (const auto failed =
+            WriteSettings(m_store, m_version, m_settings, CollectWindowLayout(layoutControls())))
+        m_messages.error(FromUtf8(FailedToSetDataMessage(*failed)));
+}
+
+} // namespace zelt

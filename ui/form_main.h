@@ -1,0 +1,130 @@
+#pragma once
+
+#include "app/status_texts.h"
+#include "browse/category_descriptions.h"
+#include "list/loaded_list.h"
+#include "settings/program_version.h"
+#include "settings/window_layout.h"
+
+#include <QFile>
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QTableView;
+
+namespace zelt {
+
+class CategoryComboBox;
+class CommandActions;
+class CommandUpdater;
+class HintHandler;
+class ListMenuController;
+class MainPanel;
+class MessageBoxes;
+class SettingsStore;
+class StatusBarPanels;
+class ToolBarBands;
+struct LayoutControls;
+struct MainMenus;
+struct ProgramState;
+struct Settings;
+
+// What the main window works with; all of it outlives the window.
+struct MainWindowServices {
+    ProgramState& program;
+    Settings& settings;
+    SettingsStore& store;
+    MessageBoxes& messages;
+    // The command-line parameters without the program name.
+    std::vector<std::string> arguments;
+    // Where the help file and CATDESC.INI are looked for.
+    std::filesystem::path programFolder;
+};
+
+// The main window: menus, the two tool-bar bands, the topics grid with the topic
+// pane and the status bar; it owns the open list.
+class TFormMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TFormMain(MainWindowServices services);
+    ~TFormMain() override;
+
+    // Start-up after construction: show (the show handler builds the List menu),
+    // then open the start-up list.
+    void showMainWindow();
+    void openStartupList();
+
+    void openList(const std::string& fileName);
+    void closeList();
+    void markList(const std::string& fileName);
+    void buildListMenu();
+    void showCategory(CategoryChar category, int row);
+    void updateStatusBar(StatusKind kind);
+    void updateCommands();
+
+    const LoadedList& loadedList() const { return m_list; }
+    const CommandActions& commandActions() const { return *m_actions; }
+    StatusBarPanels& statusPanels() const { return *m_status; }
+    CategoryComboBox& categoryBox() const;
+    QTableView& topicsGrid() const;
+    MainPanel& mainPanel() const { return *m_panel; }
+    HintHandler& hints() const { return *m_hints; }
+    const ProgramVersion& programVersion() const { return m_version; }
+    const QFile& listStream() const { return m_listStream; }
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void connectCommands();
+    void readStartupValues();
+    void formCreate();
+    void validateStartupDir();
+    bool finishOpen();
+    void buildCategoryBox();
+    void categoryComboBoxChange(int index);
+    void categorySpeedButtonClick();
+    void gridRowSelected(int row);
+    void selectGridRow(int row);
+    void listOtherClick();
+    void toolButtonOpenListClick();
+    void updateTopicTitles();
+    void stepRow(int delta);
+    void toolsMenuAboutToShow();
+    void runExitSteps();
+    LayoutControls layoutControls();
+
+    ProgramState& m_program;
+    Settings& m_settings;
+    SettingsStore& m_store;
+    MessageBoxes& m_messages;
+    std::vector<std::string> m_arguments;
+    std::filesystem::path m_programFolder;
+
+    ProgramVersion m_version;
+    LoadedList m_list;
+    QFile m_listStream;
+    CategoryDescriptions m_descriptions = CategoryDescriptions::BuiltIn();
+    StatusBarTexts m_statusTexts;
+    bool m_forceRebuild = false;
+    bool m_zoomed = false;
+    bool m_shownOnce = false;
+
+    CommandActions* m_actions = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
+    std::unique_ptr<ToolBarBands> m_bands;
+    MainPanel* m_panel = nullptr;
+    StatusBarPanels* m_status = nullptr;
+    HintHandler* m_hints = nullptr;
+    CommandUpdater* m_updater = nullptr;
+    ListMenuController* m_listMenu = nullptr;
+};
+
+} // namespace zelt

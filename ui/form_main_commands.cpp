@@ -1,0 +1,120 @@
+#include "browse/pane_layout.h"
+#include "settings/settings.h"
+#include "ui/category_combo_box.h"
+#include "ui/command_actions.h"
+#include "ui/command_updater.h"
+#include "ui/form_main.h"
+#include "ui/hint_handler.h"
+#include "ui/list_menu_controller.h"
+#include "ui/main_menu_builder.h"
+#include "ui/main_panel.h"
+#include "ui/message_boxes.h"
+#include "ui/qt_text.h"
+#include "ui/status_bar_panels.h"
+#include "ui/tool_bar_bands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QShortcut>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace zelt {
+
+void TFormMain::connectCommands()
+{
+    const auto on = [this](CommandId id, auto handler) {
+        connect(m_actions->command(id), &QAction::triggered, this, handler);
+    };
+    on(CommandId::FileClose, [this] { closeList(); });
+    on(CommandId::FileExit, [this] { close(); });
+    on(CommandId::EditCopy, [this] { m_panel->topicView()->copy(); });
+    on(CommandId::EditSelectAll, [this] { m_panel->topicView()->selectAll(); });
+    on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
+    on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
+        m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
+        m_panel->fitPanes();
+    });
+    on(CommandId::ViewPrev, [this] { stepRow(-1); });
+    on(CommandId::ViewNext, [this] { stepRow(1); });
+
+    connect(m_actions->find("ListOther"), &QAction::triggered, this, &TFormMain::listOtherClick);
+    connect(m_actions->find("ToolButtonOpenList"), &QAction::triggered, this,
+            &TFormMain::toolButtonOpenListClick);
+    connect(m_menus->toolsMenu, &QMenu::aboutToShow, this, &TFormMain::toolsMenuAboutToShow);
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, m_updater, &CommandUpdater::updateNow);
+
+    connect(&categoryBox(), &QComboBox::activated, this, &TFormMain::categoryComboBoxChange);
+    connect(m_bands->categoryButton(), &QToolButton::clicked, this,
+            &TFormMain::categorySpeedButtonClick);
+    connect(m_panel->grid()->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { gridRowSelected(current.row()); });
+
+    auto* seeAlsoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Menu), this);
+    seeAlsoKey->setContext(Qt::WindowShortcut);
+    connect(seeAlsoKey, &QShortcut::activated, m_panel, &MainPanel::popUpSeeAlsoMenu);
+}
+
+void TFormMain::listOtherClick()
+{
+    OpenFileRequest request;
+    request.title = QStringLiteral("Open list");
+    request.filters = {QStringLiteral("List files (*.lst)"), QStringLiteral("Any file (*.*)")};
+    request.directory = QDir::currentPath();
+    const auto chosen = m_messages.chooseFileToOpen(request);
+    if (!chosen) {
+        m_listMenu->restoreTick();
+        return;
+    }
+    const std::string fileName = ToUtf8(*chosen);
+    openList(fileName);
+    markList(fileName);
+}
+
+void TFormMain::toolButtonOpenListClick()
+{
+    m_hints->setHint(QString());
+    m_status->repaint();
+    listOtherClick();
+}
+
+void TFormMain::updateTopicTitles()
+{
+    struct ForceRebuild {
+        bool& flag;
+        explicit ForceRebuild(bool& f)
+            : flag(f)
+        {
+            flag = true;
+        }
+        ~ForceRebuild() { flag = false; }
+    } const force(m_forceRebuild);
+    const std::string fileName = m_list.files.listFileName;
+    openList(fileName);
+    markList(fileName);
+}
+
+void TFormMain::stepRow(int delta)
+{
+    const int row = m_panel->grid()->currentIndex().row() + delta;
+    if (row < 0 || row >= m_panel->grid()->model()->rowCount())
+        return;
+    selectGridRow(row);
+}
+
+void TFormMain::toolsMenuAboutToShow()
+{
+    std::error_code error;
+    const bool formatterPresent =
+        !m_settings.DefStartupDir.empty() &&
+        std::filesystem::is_regular_file(
+            std::filesystem::path(m_settings.DefStartupDir) / "INTPRINT.COM", error);
+    m_actions->find("OptionsToolsRunIntprintcom")->setVisible(formatterPresent);
+    if (m_menus->toolsSeparator != nullptr)
+        m_menus->toolsSeparator->setVisible(formatterPresent);
+}
+
+} // namespace zelt

@@ -1,0 +1,201 @@
+#include "browse/category_box.h"
+#include "browse/show_category.h"
+#include "list/file_entry.h"
+#include "list/list_loader.h"
+#include "list/open_messages.h"
+#include "settings/settings.h"
+#include "ui/busy_window.h"
+#include "ui/category_combo_box.h"
+#include "ui/command_actions.h"
+#include "ui/command_updater.h"
+#include "ui/form_main.h"
+#include "ui/hint_handler.h"
+#include "ui/list_load_feedback.h"
+#include "ui/list_menu_controller.h"
+#include "ui/main_panel.h"
+#include "ui/message_boxes.h"
+#include "ui/program_state.h"
+#include "ui/qt_text.h"
+#include "ui/status_bar_panels.h"
+#include "ui/tool_bar_bands.h"
+#include "ui/topics_grid_model.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTableView>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace zelt {
+
+void TFormMain::openList(const std::string& fileName)
+{
+    std::error_code error;
+    if (fileName.empty() || !std::filesystem::exists(PathFromBytes(fileName), error)) {
+        m_messages.inform(FromUtf8(UnableToFindText(fileName)));
+        return;
+    }
+    closeList();
+
+    LoadRequest request;
+    request.listFileName = fileName;
+    request.onlyParseLst = m_settings.OnlyParseLST;
+    request.indexMode = IndexMode{m_settings.DontUseIndexFile, m_settings.LoadTopicsDirect};
+    request.forceRebuild = m_forceRebuild;
+    ListLoadFeedback feedback(*this, *m_status, *m_hints);
+    LoadOutcome outcome;
+    m_panel->model()->changeRows([&] { outcome = LoadListTopics(m_list, request, feedback); });
+    m_updater->markDirty();
+    if (outcome.error)
+        m_messages.warn(FromUtf8(ErrorMessageText(*outcome.error)));
+    if (!outcome.loaded) {
+        closeList();
+        return;
+    }
+    if (!finishOpen()) {
+        m_messages.inform(FromUtf8(UnableToOpenText(m_list.files.listFileName)));
+        closeList();
+    }
+}
+
+bool TFormMain::finishOpen()
+{
+    try {
+        m_listStream.setFileName(FromUtf8(m_list.files.listFileName));
+        if (!m_listStream.open(QIODevice::ReadOnly))
+            return false;
+        if (m_zoomed)
+            m_actions->command(CommandId::OptionsZoomTopic)->trigger();
+        m_panel->topicView()->clear();
+        m_list.view.currentTopicIdentifier.clear();
+        m_list.view.currentTopicNumber = -1;
+        m_panel->grid()->setEnabled(true);
+        m_panel->topicView()->setEnabled(false);
+        m_panel->topicView()->hide();
+        m_panel->seeAlsoButton()->setEnabled(false);
+        selectGridRow(0);
+        m_panel->currentTopicLabel()->clear();
+        buildCategoryBox();
+        updateStatusBar(StatusKind::ListChanged);
+        categoryBox().setCurrentIndex(0);
+        m_list.view.currentCategory = categoryBox().categoryAt(0);
+        if (m_panel->grid()->isVisible()) {
+            categoryBox().setEnabled(true);
+            m_bands->categoryButton()->setEnabled(true);
+            m_panel->grid()->viewport()->update();
+            m_panel->grid()->setFocus();
+        }
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void TFormMain::closeList()
+{
+    m_list.files.listFileName.clear();
+    m_list.files.listKind = ListKind::None;
+    m_list.files.indexFileName.clear();
+    m_list.view.currentCategory = 0;
+    m_listStream.close();
+    if (m_zoomed)
+        m_actions->command(CommandId::OptionsZoomTopic)->trigger();
+    m_panel->topicView()->clear();
+    m_panel->topicView()->setEnabled(false);
+    m_panel->topicView()->hide();
+    categoryBox().clear();
+    categoryBox().setEnabled(false);
+    m_bands->categoryButton()->setEnabled(false);
+    m_listMenu->clearTicks();
+    m_panel->seeAlsoButton()->setEnabled(false);
+    m_panel->model()->changeRows([this] { m_list.reset(); });
+    m_panel->currentTopicLabel()->clear();
+    m_panel->update();
+    updateStatusBar(StatusKind::ListChanged);
+    m_updater->markDirty();
+}
+
+void TFormMain::markList(const std::string& fileName)
+{
+    m_listMenu->mark(fileName);
+}
+
+void TFormMain::buildListMenu()
+{
+    std::error_code error;
+    std::filesystem::current_path(PathFromBytes(m_program.listDirectory), error);
+    m_listMenu->build(m_program.listDirectory, std::filesystem::current_path(error),
+                      m_settings.DisplayAllLists);
+}
+
+void TFormMain::buildCategoryBox()
+{
+    categoryBox().setEntries(BuildCategoryBoxEntries(m_list.categoriesPresent(), m_descriptions));
+}
+
+void TFormMain::categoryComboBoxChange(int index)
+{
+    const CategoryChar category = categoryBox().categoryAt(index);
+    if (m_list.topicCount() > 0 && category != m_list.view.currentCategory)
+        showCategory(category, 0);
+}
+
+void TFormMain::categorySpeedButtonClick()
+{
+    if (categoryBox().count() == 0 || categoryBox().currentIndex() == 0)
+        return;
+    categoryBox().setCurrentIndex(0);
+    showCategory(categoryBox().categoryAt(0), 0);
+}
+
+void TFormMain::showCategory(CategoryChar category, int row)
+{
+    {
+        const BusyWindow busy(*this);
+        m_hints->setHint(FromUtf8(ExtractingTopicsHint));
+        m_panel->model()->changeRows([&] { ApplyCategoryView(m_list, category, row); });
+    }
+    selectGridRow(row);
+    updateStatusBar(StatusKind::ViewChanged);
+    m_panel->grid()->setEnabled(true);
+    if (m_panel->panelTopics()->isVisible()) {
+        m_panel->grid()->setFocus();
+        m_panel->grid()->viewport()->update();
+    } else {
+        m_panel->topicView()->setFocus();
+    }
+    m_updater->markDirty();
+}
+
+void TFormMain::gridRowSelected(int row)
+{
+    if (row < 0 || row >= m_list.viewRowCount())
+        return;
+    m_list.view.selectedTopic = static_cast<std::int32_t>(m_list.topicAtRow(row));
+    updateStatusBar(StatusKind::SelectionChanged);
+    m_updater->markDirty();
+}
+
+void TFormMain::selectGridRow(int row)
+{
+    QTableView& grid = *m_panel->grid();
+    if (row < 0 || row >= grid.model()->rowCount())
+        return;
+    grid.selectionModel()->setCurrentIndex(grid.model()->index(row, 0),
+                                           QItemSelectionModel::ClearAndSelect |
+                                               QItemSelectionModel::Rows);
+    grid.scrollTo(grid.model()->index(row, 0));
+    gridRowSelected(row);
+}
+
+void TFormMain::updateStatusBar(StatusKind kind)
+{
+    ApplyStatusUpdate(m_statusTexts, kind, StatusStateOf(m_list));
+    if (kind == StatusKind::ListChanged)
+        setWindowTitle(FromUtf8(m_statusTexts.caption));
+    for (int panel = 0; panel < HintHandler::HintPanel; ++panel)
+        m_status->setPanelText(panel,
+                               FromUtf8(m_statusTexts.panels[static_cast<std::size_t>(panel)]));
+}
+
+} // namespace zelt

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+
+namespace zelt {
+
+// The program's own 16 x 16 command glyphs, painted at run time: 0 open list,
+// 1 save, 2 print, 3 copy, 4 select all, 5 find, 6 search again, 7 zoom,
+// 8 configuration, 9 previous topic, 10 next topic.
+inline constexpr int GlyphCount = 11;
+
+QIcon CommandGlyph(int index);
+QIcon ProgramIcon();
+
+} // namespace zelt

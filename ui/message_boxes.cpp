@@ -1,0 +1,46 @@
+#include "ui/message_boxes.h"
+
+#include "app/app_title.h"
+#include "ui/qt_text.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace zelt {
+
+void QtMessageBoxes::inform(const QString& text)
+{
+    QMessageBox::information(m_parent, QString::fromLatin1(InformationTitle), text);
+}
+
+void QtMessageBoxes::warn(const QString& text)
+{
+    QMessageBox::warning(m_parent, QString::fromLatin1(WarningTitle), text);
+}
+
+void QtMessageBoxes::error(const QString& text)
+{
+    QMessageBox::critical(m_parent, FromUtf8(AppTitle), text);
+}
+
+bool QtMessageBoxes::confirm(const QString& text)
+{
+    return QMessageBox::question(m_parent, QString::fromLatin1(ConfirmTitle), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& request)
+{
+    QFileDialog dialog(m_parent, request.title, request.directory);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setNameFilters(request.filters);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace zelt

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+
+namespace zelt {
+
+enum class MessageIcon { Information, Warning, Error, Question };
+
+struct OpenFileRequest {
+    QString title;
+    // Filters in the dialog's form, e.g. "List files (*.lst)".
+    QStringList filters;
+    QString directory;
+};
+
+// Every message box and modal file dialog of the program goes through here, so
+// that tests can read what was shown and answer it.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+
+    // An information box with one OK button.
+    virtual void inform(const QString& text) = 0;
+    // A warning box with one OK button (the numbered messages).
+    virtual void warn(const QString& text) = 0;
+    // The application's own error report (a stop icon, OK), for failures such
+    // as a settings value that cannot be written.
+    virtual void error(const QString& text) = 0;
+    // A question box titled "Confirm" with Yes and No; true for Yes.
+    virtual bool confirm(const QString& text) = 0;
+    // The path of an existing file, nothing when cancelled.
+    virtual std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) = 0;
+};
+
+inline constexpr char ConfirmTitle[] = "Confirm";
+inline constexpr char InformationTitle[] = "Information";
+inline constexpr char WarningTitle[] = "Warning";
+
+// The real boxes, modal to the given window (none before it exists).
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    void setParentWindow(QWidget* window) { m_parent = window; }
+
+    void inform(const QString& text) override;
+    void warn(const QString& text) override;
+    void error(const QString& text) override;
+    bool confirm(const QString& text) override;
+    std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+
+private:
+    QWidget* m_parent = nullptr;
+};
+
+} // namespace zelt

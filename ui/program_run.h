@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/settings.h"
+#include "ui/program_state.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zelt {
+
+class MessageBoxes;
+class SettingsStore;
+class TFormMain;
+
+// One run of the program from the creation of the main window to the start-up
+// list; the caller then runs the event loop unless QUIT asked to end.
+class ProgramRun {
+public:
+    ProgramRun(std::vector<std::string> arguments, MessageBoxes& messages,
+               std::unique_ptr<SettingsStore> store, std::filesystem::path programFolder);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // Shows the main window and opens the start-up list.
+    void start();
+    bool quitRequested() const { return m_program.quitAfterStartup; }
+
+    TFormMain& window() const { return *m_window; }
+    ProgramState& program() { return m_program; }
+    Settings& settings() { return m_settings; }
+    SettingsStore& store() const { return *m_store; }
+
+private:
+    ProgramState m_program;
+    Settings m_settings;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<TFormMain> m_window;
+};
+
+// The command-line parameters of the running application, without its name.
+std::vector<std::string> ApplicationParameters();
+
+} // namespace zelt
