@@ -2,12 +2,20 @@
 
 #include "list/code_page_437.h"
 
+#include <array>
+
 namespace zelt::cli {
 
 void AppendEscapedCell(std::string& out, std::string_view bytes)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
-    const auto plain = [](char c) { return c >= ' ' && c < 127 && c != '\\'; };
+    static constexpr auto Plain = [] {
+        std::array<bool, 256> plain{};
+        for (int byte = ' '; byte < 127; ++byte)
+            plain[static_cast<std::size_t>(byte)] = byte != '\\';
+        return plain;
+    }();
+    const auto plain = [](char c) { return Plain[static_cast<unsigned char>(c)]; };
     while (!bytes.empty()) {
         // Copy runs of plain ASCII whole; they are nearly all of a list's text.
         std::size_t run = 0;

@@ -1,7 +1,5 @@
 #include "list/divider_line.h"
 
-#include "list/ascii_text.h"
-
 #include <algorithm>
 
 namespace zelt {
@@ -20,15 +18,29 @@ bool IsDividerLine(std::string_view line) noexcept
 
 std::string CutIdentifier(std::string_view dividerLine)
 {
-    std::string identifier(dividerLine.substr(10, dividerLine.size() - 11));
+    std::string identifier;
+    AssignIdentifier(identifier, dividerLine);
+    return identifier;
+}
+
+void AssignIdentifier(std::string& identifier, std::string_view dividerLine)
+{
+    // A '-' reads as a blank, so dashes trim away like blanks and control bytes.
+    const auto blank = [](char c) { return c == '-' || static_cast<unsigned char>(c) <= 32; };
+    std::string_view cut = dividerLine.substr(10, dividerLine.size() - 11);
+    while (!cut.empty() && blank(cut.front()))
+        cut.remove_prefix(1);
+    while (!cut.empty() && blank(cut.back()))
+        cut.remove_suffix(1);
+    identifier.assign(cut);
     std::replace(identifier.begin(), identifier.end(), '-', ' ');
-    return std::string(TrimControlAndBlank(identifier));
 }
 
 void AssignTitle(std::string& title, std::string_view line)
 {
     title.assign(line);
-    std::replace(title.begin(), title.end(), '\t', ' ');
+    for (auto tab = title.find('\t'); tab != std::string::npos; tab = title.find('\t', tab + 1))
+        title[tab] = ' ';
 }
 
 } // namespace zelt

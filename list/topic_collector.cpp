@@ -40,7 +40,7 @@ void TopicCollector::dividerOrTitle(std::string_view text)
             ++m_topicCount;
         }
         m_category = static_cast<CategoryChar>(text[8]);
-        m_identifier = CutIdentifier(text);
+        AssignIdentifier(m_identifier, text);
         m_start = m_position;
         // A title is cleared here so that a divider on the file's last line
         // never inherits the previous topic's title.
