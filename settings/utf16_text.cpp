@@ -1,29 +1,8 @@
 #include "settings/utf16_text.h"
 
+#include "list/code_page_437.h"
+
 namespace zelt {
-
-namespace {
-
-void AppendUtf8(std::string& out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-} // namespace
 
 std::optional<std::string> Utf16LeToUtf8(const std::vector<std::uint8_t>& bytes)
 {
@@ -41,7 +20,7 @@ std::optional<std::string> Utf16LeToUtf8(const std::vector<std::uint8_t>& bytes)
                 i += 2;
             }
         }
-        AppendUtf8(text, unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
+        AppendUtf8(text, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : static_cast<char32_t>(unit));
     }
     return text;
 }
