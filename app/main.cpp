@@ -4,6 +4,7 @@
 #include "ui/message_boxes.h"
 #include "ui/program_run.h"
 #include "ui/qt_text.h"
+#include "ui/screenshot_driver.h"
 
 #include <QApplication>
 #include <filesystem>
@@ -23,5 +24,6 @@ int main(int argc, char* argv[])
     // QUIT: end once start-up is done, without the exit question or saving.
     if (run.quitRequested())
         return 0;
+    zelt::ScreenshotDriver::StartFromEnvironment(run.window());
     return QApplication::exec();
 }

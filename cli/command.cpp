@@ -2,6 +2,8 @@
 
 #include "app/version.h"
 #include "cli/categories_command.h"
+#include "cli/show_command.h"
+#include "cli/spans_command.h"
 #include "cli/topics_command.h"
 
 namespace zelt::cli {
@@ -29,6 +31,18 @@ constexpr char HelpText[] =
     "      description), escaped as by topics. The descriptions are the built-in\n"
     "      ones, or the lines of FILE written like CATDESC.INI.\n"
     "\n"
+    "  show LIST N\n"
+    "      Prints the text of topic N (numbered as by topics) as the viewer shows\n"
+    "      it: code page 437 written as UTF-8, every line end (CR LF, a lone CR or\n"
+    "      a lone LF) as one LF, tabs as tabs, other control bytes as the symbols\n"
+    "      code page 437 draws for them; a zero byte ends the text.\n"
+    "\n"
+    "  spans LIST\n"
+    "      Prints the formatting of every topic as the viewer applies it with the\n"
+    "      default settings: one line per span with topic number, kind (title,\n"
+    "      label, link or ref), start and length, separated by TAB. Positions count\n"
+    "      the characters of the shown text, each line end as one.\n"
+    "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
 
@@ -54,6 +68,10 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunTopics(rest, streams);
     if (verb == "categories")
         return RunCategories(rest, streams);
+    if (verb == "show")
+        return RunShow(rest, streams);
+    if (verb == "spans")
+        return RunSpans(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

@@ -11,7 +11,6 @@ namespace zelt {
 namespace {
 constexpr std::int64_t LineEndWidth = 2;
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int32_t>::max();
-constexpr std::string_view ListInfoIdentifier = "[List Info]";
 } // namespace
 
 TopicCollector::TopicCollector(LoadedList& list, bool parseDividers)

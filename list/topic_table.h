@@ -13,6 +13,8 @@ using TopicNumber = std::uint32_t;
 
 constexpr CategoryChar InformationCategory = '!';
 constexpr CategoryChar WholeFileCategory = '-';
+// The identifier of the topic made of the text before the first divider line.
+constexpr std::string_view ListInfoIdentifier = "[List Info]";
 
 // A topic's fields as stored; the texts point into the table and stay valid
 // until the table changes.

@@ -18,4 +18,17 @@ BusyWindow::~BusyWindow()
     m_window.setEnabled(true);
 }
 
+WaitCursor::WaitCursor(bool shown)
+    : m_shown(shown)
+{
+    if (m_shown)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+WaitCursor::~WaitCursor()
+{
+    if (m_shown)
+        QApplication::restoreOverrideCursor();
+}
+
 } // namespace zelt

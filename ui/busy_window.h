@@ -17,4 +17,16 @@ private:
     QWidget& m_window;
 };
 
+// The wait cursor for a scope, when asked for; restored on any path.
+class WaitCursor {
+public:
+    explicit WaitCursor(bool shown);
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool m_shown;
+};
+
 } // namespace zelt

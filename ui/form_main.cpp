@@ -18,11 +18,15 @@
 #include "ui/main_menu_builder.h"
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
+#include "ui/pane_layout_controller.h"
 #include "ui/program_state.h"
 #include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_view.h"
+#include "ui/topics_grid.h"
+#include "ui/topics_grid_delegate.h"
 #include "ui/window_layout_io.h"
 
 #include <QCloseEvent>
@@ -31,8 +35,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
-#include <QTableView>
-#include <QTextEdit>
 
 namespace zelt {
 
@@ -71,9 +73,19 @@ CategoryComboBox& TFormMain::categoryBox() const
     return *m_bands->categoryBox();
 }
 
-QTableView& TFormMain::topicsGrid() const
+TopicsGrid& TFormMain::topicsGrid() const
 {
     return *m_panel->grid();
+}
+
+TopicView& TFormMain::topicView() const
+{
+    return *m_panel->topicView();
+}
+
+bool TFormMain::isZoomed() const
+{
+    return m_panes->isZoomed();
 }
 
 void TFormMain::createControls()
@@ -89,6 +101,10 @@ void TFormMain::createControls()
     m_panel = new MainPanel(m_list, m_settings, m_program, this);
     m_panel->setPopupMenus(m_menus->topicsPopup, m_menus->topicViewPopup);
     setCentralWidget(m_panel);
+    m_panes =
+        new PaneLayoutController(*this, *m_panel, *m_actions->command(CommandId::OptionsZoomTopic));
+    m_panes->watchToolBarBand(*m_bands->categoryBand());
+    m_panes->watchToolBarBand(*m_bands->toolBar());
     m_status = new StatusBarPanels(this);
     setStatusBar(m_status);
     m_listMenu = new ListMenuController(*m_menus->listMenu, *m_menus->listMenuSeparator,
@@ -148,6 +164,7 @@ void TFormMain::formCreate()
                    MinimumWindowHeight);
     m_descriptions = CategoryDescriptions::ForProgramFolder(m_programFolder);
     m_panel->setFirstColumnWidth(m_settings.TopicsColWidth);
+    m_panel->gridDelegate()->setShowCategoryChar(m_settings.ShowCategoryChar);
     validateStartupDir();
     m_program.listDirectory = ListDirectoryOf(std::filesystem::current_path(error));
     m_list.files.listFileName = m_settings.DefStartupList;
@@ -201,7 +218,7 @@ void TFormMain::updateCommands()
     state.gridRow = std::max(0, m_panel->grid()->currentIndex().row());
     state.gridRowCount = m_panel->grid()->model()->rowCount();
     state.helpFileAvailable = m_program.helpFileAvailable;
-    state.zoomed = m_zoomed;
+    state.zoomed = m_panes->isZoomed();
     const CommandAvailability availability = EvaluateCommands(state);
     m_actions->apply(availability);
     if (m_menus->helpSeparator != nullptr)
@@ -242,7 +259,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
 void TFormMain::runExitSteps()
 {
     m_status->showProgress(false);
-    m_listStream.close();
+    m_listStream.reset();
     m_settings = SettingsForExit(m_settings, m_list.files.listFileName);
     if (m_program.noSaveSettings)
         return;

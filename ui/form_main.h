@@ -2,18 +2,19 @@
 
 #include "app/status_texts.h"
 #include "browse/category_descriptions.h"
+#include "browse/grid_navigation.h"
 #include "list/loaded_list.h"
+#include "list/topic_reader.h"
 #include "settings/program_version.h"
 #include "settings/window_layout.h"
 
-#include <QFile>
 #include <QMainWindow>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
-
-class QTableView;
 
 namespace zelt {
 
@@ -24,9 +25,12 @@ class HintHandler;
 class ListMenuController;
 class MainPanel;
 class MessageBoxes;
+class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
 class ToolBarBands;
+class TopicView;
+class TopicsGrid;
 struct LayoutControls;
 struct MainMenus;
 struct ProgramState;
@@ -63,6 +67,10 @@ public:
     void markList(const std::string& fileName);
     void buildListMenu();
     void showCategory(CategoryChar category, int row);
+    // Shows topic n in the topic view, formatted, with its see-also menu.
+    void loadTopic(std::int32_t n);
+    // A reference chosen in the see-also menu or clicked in the topic view.
+    void followReference(const QString& reference);
     void updateStatusBar(StatusKind kind);
     void updateCommands();
 
@@ -70,11 +78,17 @@ public:
     const CommandActions& commandActions() const { return *m_actions; }
     StatusBarPanels& statusPanels() const { return *m_status; }
     CategoryComboBox& categoryBox() const;
-    QTableView& topicsGrid() const;
+    TopicsGrid& topicsGrid() const;
+    TopicView& topicView() const;
     MainPanel& mainPanel() const { return *m_panel; }
     HintHandler& hints() const { return *m_hints; }
     const ProgramVersion& programVersion() const { return m_version; }
-    const QFile& listStream() const { return m_listStream; }
+    bool listStreamOpen() const { return m_listStream.has_value(); }
+    bool isZoomed() const;
+
+Q_SIGNALS:
+    // A topic's text has been put into the view.
+    void topicLoaded(std::int32_t topic);
 
 protected:
     bool event(QEvent* event) override;
@@ -93,10 +107,16 @@ private:
     void categorySpeedButtonClick();
     void gridRowSelected(int row);
     void selectGridRow(int row);
+    void gridClick();
+    void gridDoubleClick();
+    void viewStep(GridKey key);
+    void executeZoom();
+    void showTopic(std::int32_t n, std::string_view shown);
+    void formatTopic(std::string_view shown);
+    void fillSeeAlsoMenu(const std::vector<std::string>& captions);
     void listOtherClick();
     void toolButtonOpenListClick();
     void updateTopicTitles();
-    void stepRow(int delta);
     void toolsMenuAboutToShow();
     void runExitSteps();
     LayoutControls layoutControls();
@@ -110,11 +130,10 @@ private:
 
     ProgramVersion m_version;
     LoadedList m_list;
-    QFile m_listStream;
+    std::optional<TopicReader> m_listStream;
     CategoryDescriptions m_descriptions = CategoryDescriptions::BuiltIn();
     StatusBarTexts m_statusTexts;
     bool m_forceRebuild = false;
-    bool m_zoomed = false;
     bool m_shownOnce = false;
 
     CommandActions* m_actions = nullptr;
@@ -125,6 +144,7 @@ private:
     HintHandler* m_hints = nullptr;
     CommandUpdater* m_updater = nullptr;
     ListMenuController* m_listMenu = nullptr;
+    PaneLayoutController* m_panes = nullptr;
 };
 
 } // namespace zelt

@@ -9,16 +9,17 @@
 #include "ui/main_menu_builder.h"
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
+#include "ui/pane_layout_controller.h"
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_view.h"
+#include "ui/topics_grid.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
 #include <QShortcut>
-#include <QTableView>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace zelt {
@@ -37,8 +38,13 @@ void TFormMain::connectCommands()
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();
     });
-    on(CommandId::ViewPrev, [this] { stepRow(-1); });
-    on(CommandId::ViewNext, [this] { stepRow(1); });
+    on(CommandId::ViewPrev, [this] { viewStep(GridKey::Up); });
+    on(CommandId::ViewNext, [this] { viewStep(GridKey::Down); });
+    on(CommandId::OptionsZoomTopic, [this] { executeZoom(); });
+    on(CommandId::OptionsUnzoomTopic, [this] {
+        m_panes->unzoom();
+        m_updater->markDirty();
+    });
 
     connect(m_actions->find("ListOther"), &QAction::triggered, this, &TFormMain::listOtherClick);
     connect(m_actions->find("ToolButtonOpenList"), &QAction::triggered, this,
@@ -52,6 +58,12 @@ void TFormMain::connectCommands()
             &TFormMain::categorySpeedButtonClick);
     connect(m_panel->grid()->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { gridRowSelected(current.row()); });
+    connect(m_panel->grid(), &TopicsGrid::clickBehaviourRequested, this, &TFormMain::gridClick);
+    connect(m_panel->grid(), &TopicsGrid::doubleClickBehaviourRequested, this,
+            &TFormMain::gridDoubleClick);
+    connect(m_panel->seeAlsoMenu(), &QMenu::triggered, this,
+            [this](QAction* item) { followReference(item->data().toString()); });
+    connect(m_panel->topicView(), &TopicView::referenceClicked, this, &TFormMain::followReference);
 
     auto* seeAlsoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Menu), this);
     seeAlsoKey->setContext(Qt::WindowShortcut);
@@ -95,14 +107,6 @@ void TFormMain::updateTopicTitles()
     const std::string fileName = m_list.files.listFileName;
     openList(fileName);
     markList(fileName);
-}
-
-void TFormMain::stepRow(int delta)
-{
-    const int row = m_panel->grid()->currentIndex().row() + delta;
-    if (row < 0 || row >= m_panel->grid()->model()->rowCount())
-        return;
-    selectGridRow(row);
 }
 
 void TFormMain::toolsMenuAboutToShow()

@@ -14,16 +14,17 @@
 #include "ui/list_menu_controller.h"
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
+#include "ui/pane_layout_controller.h"
 #include "ui/program_state.h"
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_view.h"
+#include "ui/topics_grid.h"
 #include "ui/topics_grid_model.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QTableView>
-#include <QTextEdit>
 #include <QToolButton>
 
 namespace zelt {
@@ -61,12 +62,11 @@ void TFormMain::openList(const std::string& fileName)
 bool TFormMain::finishOpen()
 {
     try {
-        m_listStream.setFileName(FromUtf8(m_list.files.listFileName));
-        if (!m_listStream.open(QIODevice::ReadOnly))
+        m_listStream = TopicReader::Open(m_list.files.listFileName);
+        if (!m_listStream)
             return false;
-        if (m_zoomed)
-            m_actions->command(CommandId::OptionsZoomTopic)->trigger();
-        m_panel->topicView()->clear();
+        m_panes->unzoom();
+        m_panel->topicView()->clearTopic();
         m_list.view.currentTopicIdentifier.clear();
         m_list.view.currentTopicNumber = -1;
         m_panel->grid()->setEnabled(true);
@@ -85,6 +85,8 @@ bool TFormMain::finishOpen()
             m_panel->grid()->viewport()->update();
             m_panel->grid()->setFocus();
         }
+        if (m_settings.SingleClickView)
+            loadTopic(0);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -97,10 +99,9 @@ void TFormMain::closeList()
     m_list.files.listKind = ListKind::None;
     m_list.files.indexFileName.clear();
     m_list.view.currentCategory = 0;
-    m_listStream.close();
-    if (m_zoomed)
-        m_actions->command(CommandId::OptionsZoomTopic)->trigger();
-    m_panel->topicView()->clear();
+    m_listStream.reset();
+    m_panes->unzoom();
+    m_panel->topicView()->clearTopic();
     m_panel->topicView()->setEnabled(false);
     m_panel->topicView()->hide();
     categoryBox().clear();
@@ -158,13 +159,15 @@ void TFormMain::showCategory(CategoryChar category, int row)
     selectGridRow(row);
     updateStatusBar(StatusKind::ViewChanged);
     m_panel->grid()->setEnabled(true);
-    if (m_panel->panelTopics()->isVisible()) {
+    if (m_panes->isZoomed()) {
+        m_panel->topicView()->setFocus();
+    } else {
         m_panel->grid()->setFocus();
         m_panel->grid()->viewport()->update();
-    } else {
-        m_panel->topicView()->setFocus();
     }
     m_updater->markDirty();
+    if (m_settings.SingleClickView)
+        loadTopic(m_list.view.selectedTopic);
 }
 
 void TFormMain::gridRowSelected(int row)
@@ -176,15 +179,13 @@ void TFormMain::gridRowSelected(int row)
     m_updater->markDirty();
 }
 
+// A row set from program code: the selection notification, no click behaviour.
 void TFormMain::selectGridRow(int row)
 {
-    QTableView& grid = *m_panel->grid();
+    TopicsGrid& grid = *m_panel->grid();
     if (row < 0 || row >= grid.model()->rowCount())
         return;
-    grid.selectionModel()->setCurrentIndex(grid.model()->index(row, 0),
-                                           QItemSelectionModel::ClearAndSelect |
-                                               QItemSelectionModel::Rows);
-    grid.scrollTo(grid.model()->index(row, 0));
+    grid.setCurrentRow(row);
     gridRowSelected(row);
 }
 

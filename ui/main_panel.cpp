@@ -1,8 +1,12 @@
 #include "ui/main_panel.h"
 
+#include "browse/grid_geometry.h"
 #include "browse/pane_layout.h"
 #include "settings/settings.h"
 #include "ui/program_state.h"
+#include "ui/screen_scale.h"
+#include "ui/topic_view.h"
+#include "ui/topics_grid.h"
 #include "ui/topics_grid_delegate.h"
 #include "ui/topics_grid_model.h"
 
@@ -11,11 +15,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSplitter>
-#include <QTableView>
-#include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace zelt {
 
@@ -49,13 +50,13 @@ MainPanel::MainPanel(const LoadedList& list, Settings& settings, const ProgramSt
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setOpaqueResize(true);
     layout->addWidget(m_splitter);
-    buildTopicsPane();
+    buildTopicsPane(list);
     buildTopicPane();
     setMinimumHeight(MinimumMainPanelHeight());
     connect(m_splitter, &QSplitter::splitterMoved, this, &MainPanel::recordSplit);
 }
 
-void MainPanel::buildTopicsPane()
+void MainPanel::buildTopicsPane(const LoadedList& list)
 {
     m_panelTopics = new QFrame(m_splitter);
     m_panelTopics->setObjectName(QStringLiteral("PanelTopics"));
@@ -65,11 +66,11 @@ void MainPanel::buildTopicsPane()
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
 
-    m_grid = new QTableView(m_panelTopics);
+    m_grid = new TopicsGrid(m_panelTopics);
     m_grid->setObjectName(QStringLiteral("TopicsStringGrid"));
     m_grid->setAccessibleName(QStringLiteral("Topics"));
     m_grid->setModel(m_model);
-    m_delegate = new TopicsGridDelegate(m_grid);
+    m_delegate = new TopicsGridDelegate(list, m_grid);
     m_grid->setItemDelegate(m_delegate);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,18 +86,29 @@ void MainPanel::buildTopicsPane()
     // A fixed row height keeps filling and filtering large lists instant.
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setMinimumSectionSize(1);
-    m_grid->verticalHeader()->setDefaultSectionSize(17);
+    m_grid->verticalHeader()->setDefaultSectionSize(GridRowHeight(8, 96));
 
     QHeaderView* header = m_grid->horizontalHeader();
     header->setObjectName(QStringLiteral("TopicsHeader"));
     header->setAccessibleName(TopicsHeaderHint);
     header->setStatusTip(TopicsHeaderHint);
+    // The header keeps the window's font while the grid takes the view font.
+    QFont headerFont = font();
+    headerFont.setFamily(headerFont.family());
+    headerFont.setPointSize(headerFont.pointSize());
+    header->setFont(headerFont);
+    header->setFixedHeight(HeaderStripHeight);
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(true);
+    header->setStretchLastSection(false);
     header->setSectionsClickable(false);
     header->setHighlightSections(false);
+    header->setMinimumSectionSize(1);
     header->setContextMenuPolicy(Qt::CustomContextMenu);
-    header->resizeSection(0, DefaultTopicsColumnWidth);
+    m_grid->setTopicColumnWidth(DefaultTopicsColumnWidth);
+    // A dragged section gives its width less the separator to its column; the
+    // fitting then gives the title column the rest again, so only the topic
+    // column changes.
+    connect(m_grid, &TopicsGrid::headerSectionDragged, this, &MainPanel::fitPanes);
     layout->addWidget(m_grid);
 }
 
@@ -146,12 +158,9 @@ void MainPanel::buildTopicPane()
     strip->addWidget(m_currentTopicId, 1);
     layout->addWidget(m_headerStrip);
 
-    m_topicView = new QTextEdit(m_panelCurrentTopic);
+    m_topicView = new TopicView(m_panelCurrentTopic);
     m_topicView->setObjectName(QStringLiteral("CurrentTopic"));
     m_topicView->setAccessibleName(QStringLiteral("Topic text"));
-    m_topicView->setReadOnly(true);
-    m_topicView->setLineWrapMode(QTextEdit::NoWrap);
-    m_topicView->setFrameShape(QFrame::NoFrame);
     m_topicView->setContextMenuPolicy(Qt::CustomContextMenu);
     m_topicView->setEnabled(false);
     m_topicView->hide();
@@ -175,23 +184,25 @@ void MainPanel::setPopupMenus(QMenu* topicsPopup, QMenu* topicViewPopup)
     popUpFrom(m_topicView, topicViewPopup);
 }
 
-void MainPanel::setTopicFont(const QFont& font, double pixelsPerInch)
+void MainPanel::setTopicFont(const QFont& font, const ScreenScale& scale)
 {
-    m_topicView->setFont(font);
+    // Widget sizes are in pixels of the device pixel ratio.
+    const double pixelsPerInch = scale.pixelsPerInch() / scale.devicePixelRatio();
+    m_topicView->setViewFont(font, pixelsPerInch);
     m_grid->setFont(font);
-    const int rowHeight =
-        static_cast<int>(std::nearbyint(font.pointSizeF() * pixelsPerInch / 96.0)) + 9;
-    m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
+    const int rowHeight = GridRowHeight(font.pointSize(), RoundHalfToEven(scale.pixelsPerInch()));
+    m_grid->verticalHeader()->setDefaultSectionSize(
+        std::max(1, RoundHalfToEven(rowHeight / scale.devicePixelRatio())));
 }
 
 void MainPanel::setFirstColumnWidth(int width)
 {
-    topicsHeader()->resizeSection(0, width);
+    m_grid->setTopicColumnWidth(width);
 }
 
 int MainPanel::firstColumnWidth() const
 {
-    return topicsHeader()->sectionSize(0);
+    return m_grid->topicColumnWidth();
 }
 
 void MainPanel::popUpSeeAlsoMenu()
@@ -202,14 +213,15 @@ void MainPanel::popUpSeeAlsoMenu()
 
 void MainPanel::fitPanes()
 {
-    if (!m_panelTopics->isVisible() && isVisible())
+    if (m_panelTopics->isHidden())
         return;
-    const int total = m_splitter->height();
+    const int total = height();
     const int room = total - SplitterHeight;
     const int topics = FitTopicsPaneHeight(total, m_settings.TopicsHeightPerc);
-    if (room <= 0 || topics <= 0)
-        return;
-    m_splitter->setSizes({topics, room - topics});
+    if (room > 0 && topics > 0)
+        m_splitter->setSizes({topics, room - topics});
+    m_grid->fitTitleColumn();
+    setMinimumHeight(MinimumMainPanelHeight());
 }
 
 void MainPanel::resizeEvent(QResizeEvent* event)

@@ -16,6 +16,7 @@ public:
     double pixelsPerInch() const noexcept { return m_logicalDpi * m_devicePixelRatio; }
     bool isDesignResolution() const noexcept { return pixelsPerInch() == 96.0; }
     double ratio() const noexcept { return pixelsPerInch() / 96.0; }
+    double devicePixelRatio() const noexcept { return m_devicePixelRatio; }
 
     // The design size in physical pixels at this resolution, as widget pixels.
     int scaled(int designPixels) const noexcept;

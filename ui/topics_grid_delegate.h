@@ -4,13 +4,16 @@
 
 namespace zelt {
 
-// Draws the grid's cells without the style's per-cell focus frame; with the
-// category characters on, column 0 starts with the teal character box.
+class LoadedList;
+
+// Paints every cell of the topics grid itself, from the loaded list: the
+// colours of the selected row by the grid's focus, the category character box,
+// the dotted outline of the focused row and the separator right of column 0.
 class TopicsGridDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    explicit TopicsGridDelegate(QObject* parent);
+    TopicsGridDelegate(const LoadedList& list, QObject* parent);
 
     void setShowCategoryChar(bool show) { m_showCategoryChar = show; }
     bool showCategoryChar() const noexcept { return m_showCategoryChar; }
@@ -19,6 +22,7 @@ public:
                const QModelIndex& index) const override;
 
 private:
+    const LoadedList& m_list;
     bool m_showCategoryChar = true;
 };
 

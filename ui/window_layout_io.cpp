@@ -4,11 +4,11 @@
 #include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_view.h"
 
 #include <QHeaderView>
 #include <QMainWindow>
 #include <QStatusBar>
-#include <QTextEdit>
 
 namespace zelt {
 
@@ -34,7 +34,7 @@ void ApplyStoredLayout(const LayoutControls& controls, const StoredLayout& store
     QFont font(FromUtf8(stored.CurrentTopicFontName.value_or(design.CurrentTopicFontName)));
     font.setPointSize(
         std::max(1, stored.CurrentTopicFontSize.value_or(design.CurrentTopicFontSize)));
-    controls.panel.setTopicFont(font, ScreenScale::Of(controls.window).pixelsPerInch());
+    controls.panel.setTopicFont(font, ScreenScale::Of(controls.window));
 }
 
 WindowLayout CollectWindowLayout(const LayoutControls& controls)

@@ -3,6 +3,7 @@
 #include "ui/form_main.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topics_grid.h"
 
 #include <QTableView>
 #include <QTest>

@@ -5,6 +5,7 @@
 #include "ui/form_main.h"
 #include "ui/main_panel.h"
 #include "ui/status_bar_panels.h"
+#include "ui/topics_grid.h"
 
 #include <QAction>
 #include <QMenu>
@@ -91,7 +92,7 @@ TEST_F(ListMenuTest, OpeningFromTheMenuFillsGridCategoriesAndStatus)
     EXPECT_EQ(panel(1), " Sel: 1");
     EXPECT_EQ(window().topicsGrid().model()->rowCount(), 4);
     EXPECT_EQ(window().topicsGrid().currentIndex().row(), 0);
-    EXPECT_TRUE(window().listStream().isOpen());
+    EXPECT_TRUE(window().listStreamOpen());
     EXPECT_EQ(tickedEntries(), QStringList({"ListListFile0"}));
     EXPECT_TRUE(window().categoryBox().isEnabled());
     EXPECT_EQ(list.view.currentCategory, 255);
@@ -135,7 +136,7 @@ TEST_F(ListMenuTest, AListThatCannotBeLoadedWarnsAndLeavesNoListOpen)
     EXPECT_EQ(window().loadedList().files.listFileName, "");
     EXPECT_EQ(window().topicsGrid().model()->rowCount(), 0);
     EXPECT_EQ(window().windowTitle(), "ZELT Viewer");
-    EXPECT_FALSE(window().listStream().isOpen());
+    EXPECT_FALSE(window().listStreamOpen());
 }
 
 TEST_F(ListMenuTest, CloseRemovesTicksRowsAndStatus)
@@ -152,7 +153,7 @@ TEST_F(ListMenuTest, CloseRemovesTicksRowsAndStatus)
     EXPECT_EQ(panel(1), "");
     EXPECT_EQ(window().categoryBox().count(), 0);
     EXPECT_FALSE(window().categoryBox().isEnabled());
-    EXPECT_FALSE(window().listStream().isOpen());
+    EXPECT_FALSE(window().listStreamOpen());
     window().updateCommands();
     EXPECT_FALSE(window().commandActions().command(CommandId::FileClose)->isEnabled());
     EXPECT_FALSE(window().commandActions().command(CommandId::SearchFind)->isEnabled());

@@ -5,6 +5,7 @@
 #include "ui/hint_handler.h"
 #include "ui/main_panel.h"
 #include "ui/status_bar_panels.h"
+#include "ui/topics_grid.h"
 #include "ui/topics_grid_model.h"
 
 #include <QAbstractItemModelTester>

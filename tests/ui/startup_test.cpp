@@ -4,6 +4,7 @@
 #include "ui/form_main.h"
 #include "ui/main_panel.h"
 #include "ui/status_bar_panels.h"
+#include "ui/topics_grid.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -30,7 +31,9 @@ TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithTheDesignLayout)
     EXPECT_EQ(form.minimumHeight(), 180);
     EXPECT_FALSE(form.categoryBox().isEnabled());
     EXPECT_EQ(form.topicsGrid().model()->rowCount(), 0);
-    EXPECT_EQ(form.topicsGrid().horizontalHeader()->sectionSize(0), 140);
+    // The header section spans the column and its separator line.
+    EXPECT_EQ(form.mainPanel().firstColumnWidth(), 140);
+    EXPECT_EQ(form.topicsGrid().horizontalHeader()->sectionSize(0), 141);
     EXPECT_TRUE(m_run->program().mainWindowShown);
     EXPECT_EQ(m_run->program().listDirectory, listsFolder().string() + "/");
     EXPECT_TRUE(m_messages.shown.empty());

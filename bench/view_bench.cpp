@@ -1,0 +1,155 @@
+// The browsing windows at work: loading and formatting the largest topic of a
+// generated list in the real window, and rendering the grid of a 100,000-topic
+// list after a page move.
+// Run from a Release build: build/release/bench/bench_view
+#include "list/loaded_list.h"
+#include "samples/generator/list_generator.h"
+#include "settings/settings_store.h"
+#include "ui/form_main.h"
+#include "ui/message_boxes.h"
+#include "ui/program_run.h"
+#include "ui/topics_grid.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A benchmark that meets a message box has failed; it records that one came.
+class NoMessageBoxes final : public zelt::MessageBoxes {
+public:
+    void inform(const QString&) override { shown = true; }
+    void warn(const QString&) override { shown = true; }
+    void error(const QString&) override { shown = true; }
+    bool confirm(const QString&) override { return shown = true; }
+    std::optional<QString> chooseFileToOpen(const zelt::OpenFileRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    bool shown = false;
+};
+
+// The window with a generated list open, in a folder of its own that is
+// removed at exit; the settings go to that folder and are not written.
+class OpenWindow {
+public:
+    OpenWindow(std::size_t topics, std::size_t averageTopicBytes, bool singleClickView)
+        : m_dir(fs::temp_directory_path() / ("zelt-bench-view-" + std::to_string(topics)))
+    {
+        fs::create_directories(m_dir / "config");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((m_dir / "config").string()));
+        const std::string list = (m_dir / "INTERRUP.LST").string();
+        zelt::samples::GeneratorOptions options;
+        options.topicCount = topics;
+        options.averageTopicBytes = averageTopicBytes;
+        if (!zelt::samples::WriteGeneratedList(list, options))
+            throw std::runtime_error("cannot write " + list);
+        m_run =
+            std::make_unique<zelt::ProgramRun>(std::vector<std::string>{"-CONFIGNOSAVE"},
+                                               m_messages, zelt::OpenUserSettingsStore(), m_dir);
+        m_run->start();
+        m_run->window().showNormal();
+        m_run->window().resize(1000, 700);
+        m_run->settings().SingleClickView = singleClickView;
+        m_run->window().openList(list);
+        QApplication::processEvents();
+        if (m_messages.shown || m_run->window().loadedList().topicCount() == 0)
+            throw std::runtime_error("cannot open " + list);
+    }
+
+    ~OpenWindow()
+    {
+        m_run.reset();
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+
+    zelt::TFormMain& window() const { return m_run->window(); }
+    bool messageShown() const { return m_messages.shown; }
+
+private:
+    fs::path m_dir;
+    NoMessageBoxes m_messages;
+    std::unique_ptr<zelt::ProgramRun> m_run;
+};
+
+std::int32_t LargestTopic(const zelt::LoadedList& list)
+{
+    std::int32_t largest = 0;
+    for (std::int32_t n = 1; n < list.topicCount(); ++n) {
+        const auto topic = static_cast<zelt::TopicNumber>(n);
+        if (list.topics().length(topic) >
+            list.topics().length(static_cast<zelt::TopicNumber>(largest)))
+            largest = n;
+    }
+    return largest;
+}
+
+void LoadLargestTopic(benchmark::State& state, OpenWindow& open)
+{
+    zelt::TFormMain& window = open.window();
+    const std::int32_t n = LargestTopic(window.loadedList());
+    for (auto _ : state)
+        window.loadTopic(n);
+    if (open.messageShown() || window.loadedList().view.currentTopicNumber != n)
+        state.SkipWithError("the topic was not shown");
+    const auto bytes = window.loadedList().topics().length(static_cast<zelt::TopicNumber>(n));
+    state.counters["topic_bytes"] = bytes;
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * bytes);
+}
+
+// The generated 6 MB list: its topics are of the usual size.
+void BM_LoadTopicInWindow(benchmark::State& state)
+{
+    static OpenWindow open(10000, 600, true);
+    LoadLargestTopic(state, open);
+}
+
+// Topics of tens of kilobytes, as the longest tables of a real list.
+void BM_LoadLargeTopicInWindow(benchmark::State& state)
+{
+    static OpenWindow open(200, 50000, true);
+    LoadLargestTopic(state, open);
+}
+
+void BM_GridPageAndRender(benchmark::State& state)
+{
+    static OpenWindow open(100000, 200, false);
+    zelt::TopicsGrid& grid = open.window().topicsGrid();
+    grid.setFocus();
+    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    const int lastRow = grid.model()->rowCount() - 1;
+    for (auto _ : state) {
+        grid.handleKey(grid.currentRow() == lastRow ? zelt::GridKey::Home
+                                                    : zelt::GridKey::PageDown);
+        grid.viewport()->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["rows"] = grid.model()->rowCount();
+    state.counters["visible_rows"] = grid.fullyVisibleRows();
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_LoadLargeTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_GridPageAndRender)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,68 @@
+#include "list/topic_reader.h"
+
+#include "list/file_entry.h"
+
+namespace zelt {
+
+namespace {
+
+// The most bytes the computed positions can count beyond the file: the line
+// end of a last line that has none.
+constexpr std::int64_t MissingLineEndBytes = 2;
+
+std::FILE* OpenDenyingWriters(const std::string& name)
+{
+#ifdef _WIN32
+    return _wfsopen(PathFromBytes(name).c_str(), L"rb", 0x20 /* _SH_DENYWR */);
+#else
+    return std::fopen(name.c_str(), "rb");
+#endif
+}
+
+std::optional<std::int64_t> FileSize(std::FILE* file)
+{
+    if (std::fseek(file, 0, SEEK_END) != 0)
+        return std::nullopt;
+    const long size = std::ftell(file);
+    if (size < 0)
+        return std::nullopt;
+    return size;
+}
+
+} // namespace
+
+std::optional<TopicReader> TopicReader::Open(const std::string& listFileName)
+{
+    std::FILE* file = OpenDenyingWriters(listFileName);
+    if (file == nullptr)
+        return std::nullopt;
+    // Every read goes to the file: bytes kept from an earlier read would hide
+    // a file that was cut short while open.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    return TopicReader(file);
+}
+
+std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t length)
+{
+    if (start < 0 || length < 0)
+        return std::nullopt;
+    std::FILE* file = m_file.get();
+    std::clearerr(file);
+    if (std::fseek(file, start, SEEK_SET) != 0)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+    if (got == bytes.size() && length > 0)
+        return bytes;
+    if (std::ferror(file))
+        return std::nullopt;
+    // A topic that starts in the line end counted for a last line without one
+    // (an empty topic of a closing divider line) still exists.
+    const auto size = FileSize(file);
+    if (!size || start - *size > MissingLineEndBytes)
+        return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}
+
+} // namespace zelt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zelt {
+
+// The open list file from which topic texts are read on demand, held open
+// with other writers denied while the list is open.
+class TopicReader {
+public:
+    static std::optional<TopicReader> Open(const std::string& listFileName);
+
+    // The bytes of a topic, read with one seek and one read. Topic positions
+    // are computed as if every line ended in CR LF, so a last line without its
+    // line end makes them count up to 2 bytes past the end of the file: a
+    // topic that runs past the end gives the bytes that exist. A read error,
+    // or a start more than those 2 bytes past the end (the file was cut short
+    // while open), gives nothing.
+    std::optional<std::string> read(std::int32_t start, std::int32_t length);
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+    };
+
+    explicit TopicReader(std::FILE* file)
+        : m_file(file)
+    {}
+
+    std::unique_ptr<std::FILE, FileCloser> m_file;
+};
+
+} // namespace zelt

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the viewer and takes the screenshots in docs/screenshots/ of the
+# sample interrupt list under a virtual X server: a formatted topic, a walk
+# with the keyboard, the see-also menu and the zoomed topic. The window is
+# driven from inside through ZELT_SCREENSHOT_SCRIPT (ui/screenshot_driver.h).
+set -euo pipefail
+cd "$(dirname "$0")"
+cmake --preset default >/dev/null
+cmake --build --preset default --target zeltview
+
+out="$PWD/docs/screenshots"
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/config" "$work/lists"
+cp samples/INTERRUP.LST "$work/lists/"
+
+# Topic 11 is INT 08 H (IRQ0 - system timer): labels and a see-also line.
+cat >"$work/steps" <<STEPS
+resize 1000 700
+select 11
+shot $out/1-topic.png
+key Down
+key Down
+key Down
+key Down
+shot $out/2-keyboard.png
+seealso
+shot $out/3-see-also-menu.png
+closemenus
+zoom
+shot $out/4-zoomed.png
+quit
+STEPS
+
+(
+  cd "$work/lists"
+  XDG_CONFIG_HOME="$work/config" ZELT_SCREENSHOT_SCRIPT="$work/steps" \
+    xvfb-run -a -s "-screen 0 1280x800x24" \
+    "$OLDPWD/build/default/app/zeltview" -CONFIGNOSAVE INTERRUP.LST
+)
+ls -1 "$out"

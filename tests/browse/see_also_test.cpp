@@ -1,0 +1,64 @@
+#include "browse/see_also.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt::test {
+namespace {
+
+struct Case {
+    ListKind kind;
+    std::vector<std::string_view> linkable;
+    std::vector<std::string_view> notLinkable;
+};
+
+TEST(SeeAlso, LinkableReferencesFollowTheListKind)
+{
+    const Case cases[] = {
+        {ListKind::Interrup,
+         {"INT 21/AH=4Ch", "int 10", "AX=4B00h", "BX=1", "CMOS 10h", "DX=2", "sub", "In"},
+         {"#01234", " INT 16", "MEM 0040h:0017h", "PORT 0060h", "E", "I", "@F000h:FFF0h"}},
+        {ListKind::Ports, {"PORT 0060h", "port 60", "Po"}, {"P", "INT 21", "#P0060", "PS/2"}},
+        {ListKind::Memory, {"MEM 0040h:0017h", "me"}, {"M", "MSR 10h", "INT 21"}},
+        {ListKind::Cmos, {"CMOS 10h", "cm"}, {"C", "CPU", "INT 1A"}},
+        {ListKind::Farcall, {"@F000h:FFF0h", "@"}, {" @F000h", "INT 15", "#F0001"}},
+        {ListKind::Msr, {"MSR 0000001Bh", "ms"}, {"MEM 0040h", "M"}},
+        {ListKind::I2c, {"I2C 50h/01h", "i2"}, {"INT 21", "I"}},
+        {ListKind::Opcodes, {"AAA", " x", "1"}, {"#O001"}},
+        {ListKind::Smm, {"SMM 01", "x"}, {"#S001"}},
+        {ListKind::Tables, {"INT 21", " INT 16"}, {"#01234"}},
+        {ListKind::Biblio, {"Book"}, {"#B001"}},
+        {ListKind::Other, {}, {"INT 21", "PORT 0060h", "@F000h", "AAA"}},
+        {ListKind::None, {}, {"INT 21", "AAA"}},
+    };
+    for (const Case& c : cases) {
+        for (const std::string_view ref : c.linkable)
+            EXPECT_TRUE(IsLinkableReference(ref, c.kind)) << ToInt(c.kind) << " " << ref;
+        for (const std::string_view ref : c.notLinkable)
+            EXPECT_FALSE(IsLinkableReference(ref, c.kind)) << ToInt(c.kind) << " " << ref;
+    }
+}
+
+TEST(SeeAlso, ReferencesKeepTheirTextAndComputedColumns)
+{
+    const std::string_view line = "SeeAlso:  AH=4Bh, INT 2F,#01234";
+    const auto refs = CollectSeeAlsoReferences(line, 7, ListKind::Interrup);
+    ASSERT_EQ(refs.size(), 3u);
+    EXPECT_EQ(refs[0].text, "AH=4Bh");
+    EXPECT_EQ(refs[0].column, 9u);
+    EXPECT_TRUE(refs[0].linkable);
+    EXPECT_EQ(refs[1].text, " INT 2F");
+    EXPECT_EQ(refs[1].column, 16u);
+    EXPECT_FALSE(refs[1].linkable);
+    EXPECT_EQ(refs[2].text, "#01234");
+    EXPECT_EQ(refs[2].column, 24u);
+    EXPECT_FALSE(refs[2].linkable);
+
+    EXPECT_TRUE(CollectSeeAlsoReferences("SeeAlso:", 7, ListKind::Interrup).empty());
+    EXPECT_TRUE(CollectSeeAlsoReferences("SeeAlso:  \t", 7, ListKind::Interrup).empty());
+    EXPECT_TRUE(CollectSeeAlsoReferences("SeeAlso: ,INT 10", 7, ListKind::Interrup).empty());
+    EXPECT_TRUE(IsSeeAlsoLabel("seeALSO"));
+    EXPECT_FALSE(IsSeeAlsoLabel("SeeAlso "));
+}
+
+} // namespace
+} // namespace zelt::test

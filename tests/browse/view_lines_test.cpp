@@ -1,0 +1,71 @@
+#include "browse/view_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt::test {
+namespace {
+
+using namespace std::string_view_literals;
+
+struct Line {
+    std::size_t begin;
+    std::size_t length;
+    std::size_t position;
+
+    friend bool operator==(const Line&, const Line&) = default;
+};
+
+std::vector<Line> Lines(std::string_view text)
+{
+    std::vector<Line> lines;
+    for (const LineRange& line : SplitViewLines(text))
+        lines.push_back({line.begin, line.length, line.position});
+    return lines;
+}
+
+TEST(ViewLines, EveryKindOfLineEndIsOneBreakOfOnePosition)
+{
+    EXPECT_EQ(Lines("ab\r\ncd\ref\ngh"),
+              (std::vector<Line>{{0, 2, 0}, {4, 2, 3}, {7, 2, 6}, {10, 2, 9}}));
+    // LF then CR are two line ends; only CR followed by LF is one.
+    EXPECT_EQ(Lines("a\n\rb"), (std::vector<Line>{{0, 1, 0}, {2, 0, 2}, {3, 1, 3}}));
+    EXPECT_EQ(Lines("\r\n\r\n"), (std::vector<Line>{{0, 0, 0}, {2, 0, 1}, {4, 0, 2}}));
+    EXPECT_EQ(Lines(""), (std::vector<Line>{{0, 0, 0}}));
+    EXPECT_EQ(Lines("a\tb\vc\fd"), (std::vector<Line>{{0, 7, 0}}));
+    EXPECT_EQ(ViewLength(SplitViewLines("ab\r\ncd\ref\ngh")), 11u);
+    EXPECT_EQ(ViewLength(SplitViewLines("ab\r\n")), 3u);
+}
+
+TEST(ViewLines, ZeroByteEndsTheShownText)
+{
+    EXPECT_EQ(ShownBytes("ab\r\ncd\0ef"sv), "ab\r\ncd");
+    EXPECT_EQ(ShownBytes("\0ab"sv), "");
+    EXPECT_EQ(ShownBytes("ab\r\n"), "ab\r\n");
+}
+
+TEST(ViewLines, PositionsAndByteOffsetsMapBothWays)
+{
+    const std::string_view text = "ab\r\ncd\ref\ngh";
+    const auto lines = SplitViewLines(text);
+    const std::size_t offsets[] = {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    for (std::size_t position = 0; position < std::size(offsets); ++position) {
+        EXPECT_EQ(ByteOffsetOfPosition(lines, position), offsets[position]) << position;
+        EXPECT_EQ(PositionOfByteOffset(lines, offsets[position]), position) << position;
+    }
+    // The LF of a CR LF belongs to the same break.
+    EXPECT_EQ(PositionOfByteOffset(lines, 3), 2u);
+    EXPECT_EQ(ByteOffsetOfPosition(lines, 99), text.size());
+    EXPECT_EQ(PositionOfByteOffset(lines, 99), 11u);
+}
+
+TEST(ViewLines, ViewTextHasOneCharacterPerPosition)
+{
+    const std::string_view text = "A\t\x01\xC4\r\n\x7F\rx\n\xFF";
+    const std::u16string view = ViewText(text);
+    EXPECT_EQ(view, u"A\t\u263A\u2500\u2029\u2302\u2029x\u2029\u00A0");
+    EXPECT_EQ(view.size(), ViewLength(SplitViewLines(text)));
+    EXPECT_EQ(ViewText(""), u"");
+}
+
+} // namespace
+} // namespace zelt::test

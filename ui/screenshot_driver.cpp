@@ -1,0 +1,153 @@
+#include "ui/screenshot_driver.h"
+
+#include "ui/command_actions.h"
+#include "ui/form_main.h"
+#include "ui/main_panel.h"
+#include "ui/topics_grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <cstdio>
+
+namespace zelt {
+
+namespace {
+
+constexpr int StepPauseMilliseconds = 400;
+
+void Report(const QString& text)
+{
+    std::fprintf(stderr, "screenshot driver: %s\n", qPrintable(text));
+}
+
+} // namespace
+
+ScreenshotDriver* ScreenshotDriver::StartFromEnvironment(TFormMain& window)
+{
+    const QString path = qEnvironmentVariable(ScriptVariable);
+    if (path.isEmpty())
+        return nullptr;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Report(QStringLiteral("cannot read %1").arg(path));
+        return nullptr;
+    }
+    QStringList steps;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QString step = line.trimmed();
+        if (!step.isEmpty() && !step.startsWith(u'#'))
+            steps.push_back(step);
+    }
+    return new ScreenshotDriver(window, steps);
+}
+
+ScreenshotDriver::ScreenshotDriver(TFormMain& window, QStringList steps)
+    : QObject(&window)
+    , m_window(window)
+    , m_steps(std::move(steps))
+    , m_timer(new QTimer(this))
+{
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(StepPauseMilliseconds);
+    connect(m_timer, &QTimer::timeout, this, &ScreenshotDriver::runNextStep);
+    m_window.activateWindow();
+    m_timer->start();
+}
+
+void ScreenshotDriver::runNextStep()
+{
+    if (m_steps.isEmpty())
+        return;
+    QStringList words = m_steps.takeFirst().split(u' ', Qt::SkipEmptyParts);
+    const QString command = words.takeFirst();
+    run(command, words);
+    if (!m_steps.isEmpty())
+        m_timer->start();
+}
+
+void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
+{
+    const QString argument = arguments.value(0);
+    if (command == u"resize") {
+        m_window.showNormal();
+        m_window.resize(argument.toInt(), arguments.value(1).toInt());
+    } else if (command == u"select") {
+        clickRow(argument.toInt());
+    } else if (command == u"key") {
+        pressKey(argument);
+    } else if (command == u"seealso") {
+        m_window.mainPanel().popUpSeeAlsoMenu();
+    } else if (command == u"zoom") {
+        m_window.updateCommands();
+        m_window.commandActions().command(CommandId::OptionsZoomTopic)->trigger();
+    } else if (command == u"closemenus") {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMenu*>(widget) != nullptr)
+                widget->hide();
+        }
+    } else if (command == u"shot") {
+        saveShot(arguments.join(u' '));
+    } else if (command == u"quit") {
+        QCoreApplication::exit(0);
+    } else {
+        Report(QStringLiteral("unknown step %1").arg(command));
+    }
+}
+
+void ScreenshotDriver::clickRow(int row)
+{
+    TopicsGrid& grid = m_window.topicsGrid();
+    const QModelIndex index = grid.model()->index(row, 1);
+    grid.scrollTo(index);
+    const QPointF point = grid.visualRect(index).center();
+    const QPointF global = grid.viewport()->mapToGlobal(point);
+    // A click of the user's would have given the grid the focus.
+    grid.setFocus(Qt::MouseFocusReason);
+    QMouseEvent press(QEvent::MouseButtonPress, point, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, point, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(grid.viewport(), &release);
+}
+
+void ScreenshotDriver::pressKey(const QString& name)
+{
+    const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+    if (sequence.isEmpty()) {
+        Report(QStringLiteral("unknown key %1").arg(name));
+        return;
+    }
+    const QKeyCombination combination = sequence[0];
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr)
+        target = &m_window;
+    QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers());
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
+    QApplication::sendEvent(target, &release);
+}
+
+// A popup menu is a window of its own: it is painted over the window's image
+// where it stands on the screen.
+void ScreenshotDriver::saveShot(const QString& file)
+{
+    QPixmap shot = m_window.grab();
+    QPainter painter(&shot);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMenu*>(widget) != nullptr && widget->isVisible())
+            painter.drawPixmap(m_window.mapFromGlobal(widget->pos()), widget->grab());
+    }
+    painter.end();
+    if (!shot.save(file, "PNG"))
+        Report(QStringLiteral("cannot save %1").arg(file));
+}
+
+} // namespace zelt

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QTimer;
+
+namespace zelt {
+
+class TFormMain;
+
+// Drives the window from a file of steps so that a script can take
+// screenshots; started only when ZELT_SCREENSHOT_SCRIPT names such a file.
+// One step a line, run one after the other with a pause between them:
+//   resize W H        the window's size
+//   select N          a click on grid row N
+//   key NAME          a key press on the focused control (Down, Up, PageDown,
+//                     Return, F5, ... as QKeySequence names them)
+//   seealso           pops up the see-also menu
+//   zoom              the Zoom Topic command
+//   closemenus        hides the menus that are up
+//   shot FILE         saves the window, with the menus that are up, as PNG
+//   quit              ends the program without the exit question
+// Blank lines and lines starting with # are skipped.
+class ScreenshotDriver final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr char ScriptVariable[] = "ZELT_SCREENSHOT_SCRIPT";
+
+    // Nothing when the variable is not set or its file cannot be read.
+    static ScreenshotDriver* StartFromEnvironment(TFormMain& window);
+
+    ScreenshotDriver(TFormMain& window, QStringList steps);
+
+private:
+    void runNextStep();
+    void run(const QString& command, const QStringList& arguments);
+    void clickRow(int row);
+    void pressKey(const QString& name);
+    void saveShot(const QString& file);
+
+    TFormMain& m_window;
+    QStringList m_steps;
+    QTimer* m_timer = nullptr;
+};
+
+} // namespace zelt
