@@ -63,12 +63,7 @@ int RunCategories(std::span<const std::string_view> args, Streams streams)
         AppendEscapedCell(lines, std::string_view(entry).substr(1));
         lines += '\n';
     }
-    if (std::fwrite(lines.data(), 1, lines.size(), streams.out) != lines.size() ||
-        std::fflush(streams.out) != 0) {
-        std::fputs("zelt: cannot write the output\n", streams.err);
-        return ExitFailure;
-    }
-    return ExitSuccess;
+    return WriteOutput(lines, streams) ? ExitSuccess : ExitFailure;
 }
 
 } // namespace zelt::cli

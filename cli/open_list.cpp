@@ -4,7 +4,7 @@
 #include "list/file_entry.h"
 #include "list/open_messages.h"
 
-#include <fstream>
+#include <charconv>
 
 namespace zelt::cli {
 
@@ -17,26 +17,42 @@ void Report(Streams streams, const std::string& text)
 
 } // namespace
 
-bool OpenListForCli(LoadedList& list, const LoadRequest& request, Streams streams)
+std::optional<TopicReader> OpenListForCli(LoadedList& list, const LoadRequest& request,
+                                          Streams streams)
 {
     std::error_code error;
     if (!std::filesystem::exists(PathFromBytes(request.listFileName), error)) {
         Report(streams, UnableToFindText(request.listFileName));
-        return false;
+        return std::nullopt;
     }
     LoadObserver quiet;
     const LoadOutcome outcome = LoadListTopics(list, request, quiet);
     if (outcome.error)
         Report(streams, ErrorMessageText(*outcome.error) + " (" + request.listFileName + ")");
     if (!outcome.loaded)
-        return false;
-    // The viewer reads topic texts from the list file, so it must open too.
-    if (!std::ifstream(PathFromBytes(request.listFileName), std::ios::binary)) {
+        return std::nullopt;
+    // Topic texts are read from the list file, so it must open too.
+    auto reader = TopicReader::Open(request.listFileName);
+    if (!reader) {
         Report(streams, UnableToOpenText(request.listFileName));
         list.reset();
-        return false;
     }
-    return true;
+    return reader;
+}
+
+bool WriteOutput(std::string_view text, Streams streams)
+{
+    if (std::fwrite(text.data(), 1, text.size(), streams.out) == text.size() &&
+        std::fflush(streams.out) == 0)
+        return true;
+    std::fputs("zelt: cannot write the output\n", streams.err);
+    return false;
+}
+
+void AppendNumber(std::string& out, long long value)
+{
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 } // namespace zelt::cli

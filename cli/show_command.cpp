@@ -4,7 +4,6 @@
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
 #include "list/code_page_437.h"
-#include "list/open_messages.h"
 #include "list/topic_reader.h"
 
 #include <charconv>
@@ -51,16 +50,12 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
     request.listFileName = args[0];
     request.onlyParseLst = true;
     LoadedList list;
-    if (!OpenListForCli(list, request, streams))
+    auto reader = OpenListForCli(list, request, streams);
+    if (!reader)
         return ExitFailure;
     if (*number < 0 || *number >= list.topicCount()) {
         std::fprintf(streams.err, "zelt: no topic %lld in %s; its topics are 0 to %d\n", *number,
                      request.listFileName.c_str(), list.topicCount() - 1);
-        return ExitFailure;
-    }
-    auto reader = TopicReader::Open(request.listFileName);
-    if (!reader) {
-        std::fprintf(streams.err, "zelt: %s\n", UnableToOpenText(request.listFileName).c_str());
         return ExitFailure;
     }
     const auto n = static_cast<TopicNumber>(*number);
@@ -71,13 +66,7 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
                      request.listFileName.c_str());
         return ExitFailure;
     }
-    const std::string text = TopicTextUtf8(*bytes);
-    if (std::fwrite(text.data(), 1, text.size(), streams.out) != text.size() ||
-        std::fflush(streams.out) != 0) {
-        std::fputs("zelt: cannot write the output\n", streams.err);
-        return ExitFailure;
-    }
-    return ExitSuccess;
+    return WriteOutput(TopicTextUtf8(*bytes), streams) ? ExitSuccess : ExitFailure;
 }
 
 } // namespace zelt::cli

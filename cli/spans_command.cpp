@@ -3,22 +3,13 @@
 #include "app/error_messages.h"
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
-#include "list/open_messages.h"
 #include "list/topic_reader.h"
-
-#include <charconv>
 
 namespace zelt::cli {
 
 namespace {
 
 constexpr char Usage[] = "usage: zelt spans LIST\n";
-
-void AppendNumber(std::string& out, long long value)
-{
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
 
 std::string_view KindName(SpanKind kind)
 {
@@ -33,14 +24,6 @@ std::string_view KindName(SpanKind kind)
         return "ref";
     }
     return "?";
-}
-
-bool Write(const std::string& text, Streams streams)
-{
-    if (std::fwrite(text.data(), 1, text.size(), streams.out) == text.size())
-        return true;
-    std::fputs("zelt: cannot write the output\n", streams.err);
-    return false;
 }
 
 } // namespace
@@ -69,13 +52,9 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
     request.listFileName = args[0];
     request.onlyParseLst = true;
     LoadedList list;
-    if (!OpenListForCli(list, request, streams))
+    auto reader = OpenListForCli(list, request, streams);
+    if (!reader)
         return ExitFailure;
-    auto reader = TopicReader::Open(request.listFileName);
-    if (!reader) {
-        std::fprintf(streams.err, "zelt: %s\n", UnableToOpenText(request.listFileName).c_str());
-        return ExitFailure;
-    }
     FormatOptions options;
     options.listKind = list.files.listKind;
     options.parseDividers = list.files.parseDividers;
@@ -85,9 +64,8 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
         const auto bytes = reader->read(topics.start(n), topics.length(n));
         if (!bytes) {
             // What was formatted so far still goes out, ahead of the report.
-            if (!Write(out, streams))
+            if (!WriteOutput(out, streams))
                 return ExitFailure;
-            std::fflush(streams.out);
             std::fprintf(streams.err, "zelt: %s (topic %u of %s)\n",
                          ErrorMessageText(ErrorUnableToLoadTopic).c_str(), n,
                          request.listFileName.c_str());
@@ -95,9 +73,7 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
         }
         AppendSpanLines(out, n, FormatTopic(ShownBytes(*bytes), topics.title(n), options));
     }
-    if (!Write(out, streams) || std::fflush(streams.out) != 0)
-        return ExitFailure;
-    return ExitSuccess;
+    return WriteOutput(out, streams) ? ExitSuccess : ExitFailure;
 }
 
 } // namespace zelt::cli

@@ -3,19 +3,9 @@
 #include "cli/escaped_cell.h"
 #include "cli/open_list.h"
 
-#include <charconv>
-
 namespace zelt::cli {
 
-namespace {
-
-void AppendNumber(std::string& out, long long value)
-{
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-} // namespace
+namespace {} // namespace
 
 void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic)
 {
@@ -34,14 +24,14 @@ void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic)
     out += '\n';
 }
 
-bool WriteTopicLines(const TopicTable& topics, std::FILE* out)
+bool WriteTopicLines(const TopicTable& topics, Streams streams)
 {
     // Written in pieces: the whole table's text is never held at once.
     constexpr std::size_t Piece = 64 * 1024;
     std::string lines;
     lines.reserve(Piece + 1024);
     const auto flush = [&] {
-        const bool written = std::fwrite(lines.data(), 1, lines.size(), out) == lines.size();
+        const bool written = WriteOutput(lines, streams);
         lines.clear();
         return written;
     };
@@ -50,7 +40,7 @@ bool WriteTopicLines(const TopicTable& topics, std::FILE* out)
         if (lines.size() >= Piece && !flush())
             return false;
     }
-    return flush() && std::fflush(out) == 0;
+    return flush();
 }
 
 int RunTopics(std::span<const std::string_view> args, Streams streams)
@@ -81,11 +71,7 @@ int RunTopics(std::span<const std::string_view> args, Streams streams)
     LoadedList list;
     if (!OpenListForCli(list, request, streams))
         return ExitFailure;
-    if (!WriteTopicLines(list.topics(), streams.out)) {
-        std::fprintf(streams.err, "zelt: cannot write the output\n");
-        return ExitFailure;
-    }
-    return ExitSuccess;
+    return WriteTopicLines(list.topics(), streams) ? ExitSuccess : ExitFailure;
 }
 
 } // namespace zelt::cli

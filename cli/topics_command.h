@@ -12,6 +12,6 @@ int RunTopics(std::span<const std::string_view> args, Streams streams);
 
 // One line per topic: number, category, start, length, identifier, title.
 void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic);
-bool WriteTopicLines(const TopicTable& topics, std::FILE* out);
+bool WriteTopicLines(const TopicTable& topics, Streams streams);
 
 } // namespace zelt::cli
