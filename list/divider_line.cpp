@@ -28,6 +28,9 @@ void AssignIdentifier(std::string& identifier, std::string_view dividerLine)
     // A '-' reads as a blank, so dashes trim away like blanks and control bytes.
     const auto blank = [](char c) { return c == '-' || static_cast<unsigned char>(c) <= 32; };
     std::string_view cut = dividerLine.substr(10, dividerLine.size() - 11);
+    // Most of a divider is its dash padding: drop it eight at a time first.
+    while (cut.ends_with("--------"))
+        cut.remove_suffix(8);
     while (!cut.empty() && blank(cut.front()))
         cut.remove_prefix(1);
     while (!cut.empty() && blank(cut.back()))
