@@ -82,6 +82,33 @@ TEST_F(ExitTest, StoredBandOrderIsRestoredAndWrittenBack)
     EXPECT_EQ(StoredNumber(LayoutKey(), "CoolBar.Bands[1].Break"), 1);
 }
 
+TEST_F(ExitTest, UnreadableSettingsStartWithDefaultsAndAreKeptAside)
+{
+    // Binary junk, a file cut short and hand-edited values of the wrong type.
+    const std::string wrongTypes =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + LayoutKey() +
+        "]\r\n\"WindowState\"=\"normal\"\r\n\"BoundsRect\"=hex:01,02\r\n";
+    const std::string broken[] = {std::string("\x00\xFF\x13junk\x1A", 8),
+                                  "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Soft", wrongTypes};
+    for (const std::string& bytes : broken) {
+        std::filesystem::create_directories(settingsFile().parent_path());
+        WriteBytes(settingsFile(), bytes);
+        start();
+        EXPECT_TRUE(window().isMaximized());
+        EXPECT_TRUE(m_messages.shown.empty());
+        EXPECT_TRUE(closeWindow());
+        m_run.reset();
+        EXPECT_EQ(StoredNumber(LayoutKey(), "WindowState"), 2);
+        const auto aside = settingsFile().string() + ".broken";
+        if (bytes != wrongTypes) {
+            // Nothing a user wrote is lost: the unreadable file stands aside.
+            EXPECT_EQ(ReadBytes(aside), bytes);
+        }
+        std::filesystem::remove(aside);
+        std::filesystem::remove(settingsFile());
+    }
+}
+
 TEST_F(ExitTest, AFailedWriteIsReportedAndTheProgramStillEnds)
 {
     start();
