@@ -11,14 +11,16 @@
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    const std::vector<std::string> parameters = zelt::ProgramParameters(argc, argv);
+    // Qt gets no parameters: every one of them is the program's own.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     QApplication::setApplicationName(zelt::FromUtf8(zelt::AppTitle));
 
     zelt::QtMessageBoxes messages;
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
-    zelt::ProgramRun run(zelt::ApplicationParameters(), messages, zelt::OpenUserSettingsStore(),
-                         programFolder);
+    zelt::ProgramRun run(parameters, messages, zelt::OpenUserSettingsStore(), programFolder);
     messages.setParentWindow(&run.window());
     run.start();
     // QUIT: end once start-up is done, without the exit question or saving.

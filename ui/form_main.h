@@ -57,6 +57,10 @@ public:
     explicit TFormMain(MainWindowServices services);
     ~TFormMain() override;
 
+    // No context menu of the window's own: the bands, headers and status bar
+    // are never hidden by the user.
+    QMenu* createPopupMenu() override { return nullptr; }
+
     // Start-up after construction: show (the show handler builds the List menu),
     // then open the start-up list.
     void showMainWindow();

@@ -30,13 +30,30 @@ bool QtMessageBoxes::confirm(const QString& text)
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+namespace {
+
+// "*.*" is any file on Windows; elsewhere it asks for a dot in the name, so
+// there the pattern behind the same caption is "*".
+QStringList PlatformNameFilters(QStringList filters)
+{
+#ifndef Q_OS_WIN
+    for (QString& filter : filters) {
+        if (filter.endsWith(QLatin1String("(*.*)")))
+            filter.replace(filter.size() - 5, 5, QStringLiteral("(*)"));
+    }
+#endif
+    return filters;
+}
+
+} // namespace
+
 std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& request)
 {
     QFileDialog dialog(m_parent, request.title, request.directory);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    dialog.setNameFilters(request.filters);
+    dialog.setNameFilters(PlatformNameFilters(request.filters));
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -4,8 +4,10 @@
 #include "ui/form_main.h"
 #include "ui/qt_text.h"
 
-#include <QCoreApplication>
-#include <QStringList>
+#ifdef Q_OS_WIN
+#include <shellapi.h>
+#include <windows.h>
+#endif
 
 namespace zelt {
 
@@ -25,12 +27,22 @@ void ProgramRun::start()
     m_window->openStartupList();
 }
 
-std::vector<std::string> ApplicationParameters()
+std::vector<std::string> ProgramParameters(int argc, char* argv[])
 {
-    const QStringList arguments = QCoreApplication::arguments();
     std::vector<std::string> parameters;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        parameters.push_back(ToUtf8(arguments[i]));
+#ifdef Q_OS_WIN
+    // The wide command line keeps every character of a file name.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; arguments != nullptr && i < count; ++i)
+        parameters.push_back(ToUtf8(QString::fromWCharArray(arguments[i])));
+    LocalFree(arguments);
+#else
+    for (int i = 1; i < argc; ++i)
+        parameters.emplace_back(argv[i]);
+#endif
     return parameters;
 }
 

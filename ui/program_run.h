@@ -40,7 +40,8 @@ private:
     std::unique_ptr<TFormMain> m_window;
 };
 
-// The command-line parameters of the running application, without its name.
-std::vector<std::string> ApplicationParameters();
+// The parameters the program was started with, read before Qt sees them:
+// Qt would take its own options ("-style", "-reverse", ...) out of them.
+std::vector<std::string> ProgramParameters(int argc, char* argv[]);
 
 } // namespace zelt
