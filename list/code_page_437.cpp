@@ -92,4 +92,40 @@ std::string Cp437ToUtf8(std::string_view bytes)
     return out;
 }
 
+std::string Utf8ToCp437(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80         ? 1
+                                   : lead >> 5 == 0x6  ? 2
+                                   : lead >> 4 == 0xE  ? 3
+                                   : lead >> 3 == 0x1E ? 4
+                                                       : 0;
+        char32_t code = length == 1   ? lead
+                        : length == 2 ? lead & 0x1F
+                        : length == 3 ? lead & 0x0F
+                                      : lead & 0x07;
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        const auto byte = code < 0x80
+                              ? std::optional<unsigned char>(static_cast<unsigned char>(code))
+                              : UnicodeToCp437(code);
+        out += byte ? static_cast<char>(*byte) : '?';
+        i += length;
+    }
+    return out;
+}
+
 } // namespace zelt

@@ -14,4 +14,8 @@ std::optional<unsigned char> UnicodeToCp437(char32_t character) noexcept;
 void AppendUtf8(std::string& out, char32_t character);
 std::string Cp437ToUtf8(std::string_view bytes);
 
+// Text such as a file name into code page 437; what it cannot hold, and bytes
+// that are no UTF-8, become '?'.
+std::string Utf8ToCp437(std::string_view text);
+
 } // namespace zelt

@@ -1,6 +1,7 @@
 #include "list/index_file.h"
 
 #include "list/ascii_text.h"
+#include "list/topic_collector.h"
 
 #include <algorithm>
 #include <charconv>
@@ -193,7 +194,26 @@ bool ReadIndexFile(const std::string& indexFileName, LoadedList& list, LoadObser
         list.beginLoad(0);
         return false;
     }
-    return ParseIndex(*bytes, list, &observer);
+    if (!ParseIndex(*bytes, list, &observer) ||
+        !IndexFitsList(list.topics(), list.files.listFileEntry, list.files.listFileName)) {
+        list.beginLoad(0);
+        return false;
+    }
+    return true;
+}
+
+bool IndexFitsList(const TopicTable& topics, const FileEntry& list, std::string_view listFileName)
+{
+    // Positions count two per line end, so no topic can end beyond twice the
+    // size, plus the line end a last line may lack.
+    const auto limit = 2 * static_cast<std::int64_t>(list.size) + 2;
+    for (TopicNumber n = 0; n < topics.size(); ++n) {
+        if (std::int64_t{topics.start(n)} + topics.length(n) > limit)
+            return false;
+    }
+    if (topics.size() == 1 && topics.category(0) == WholeFileCategory)
+        return topics.identifier(0) == WholeFileIdentifier(FileNameOf(listFileName));
+    return true;
 }
 
 } // namespace zelt

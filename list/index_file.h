@@ -24,6 +24,11 @@ bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept;
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
                     const FileEntry& listEntry);
 
+// Whether topics read from an index can belong to the list: every topic ends
+// within the positions the list's size allows, and a whole-file topic carries
+// the list's own name (section files share one index name).
+bool IndexFitsList(const TopicTable& topics, const FileEntry& list, std::string_view listFileName);
+
 // Loads the topics from an index file into a list. False, with the list's
 // topics emptied, when the file cannot be read or is damaged in any way.
 bool ReadIndexFile(const std::string& indexFileName, LoadedList& list, LoadObserver& observer);

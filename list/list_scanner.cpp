@@ -84,7 +84,8 @@ ScanResult ScanListFile(LoadedList& list, bool writeIndex, LoadObserver& observe
         TopicCollector collector(list, list.files.parseDividers);
         LineReader reader(file.get());
         std::string_view line;
-        while (reader.next(line)) {
+        // A file that is not split is one topic of its size: nothing to read.
+        while (list.files.parseDividers && reader.next(line)) {
             collector.line(line);
             progress.update(collector.position());
         }

@@ -1,6 +1,7 @@
 #include "list/topic_collector.h"
 
 #include "list/ascii_text.h"
+#include "list/code_page_437.h"
 #include "list/divider_line.h"
 
 #include <algorithm>
@@ -12,6 +13,11 @@ namespace {
 constexpr std::int64_t LineEndWidth = 2;
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int32_t>::max();
 } // namespace
+
+std::string WholeFileIdentifier(std::string_view fileName)
+{
+    return UpperAscii(Utf8ToCp437(fileName));
+}
 
 TopicCollector::TopicCollector(LoadedList& list, bool parseDividers)
     : m_list(list)
@@ -70,7 +76,7 @@ bool TopicCollector::finish(std::string_view fileName, std::uint64_t fileSize)
 {
     if (m_topicCount == 0) {
         m_topicCount = 1;
-        m_identifier = UpperAscii(fileName);
+        m_identifier = WholeFileIdentifier(fileName);
         m_category = WholeFileCategory;
         m_start = 0;
         m_title.clear();

@@ -8,6 +8,10 @@
 
 namespace zelt {
 
+// The identifier of a file that is one topic: its name upper-cased, in the
+// list's code page.
+std::string WholeFileIdentifier(std::string_view fileName);
+
 // Turns the lines of a list file, one at a time, into topics of a loaded
 // list. Positions are counted as if every line ended in CR LF.
 class TopicCollector {

@@ -2,6 +2,8 @@
 
 #include "list/file_entry.h"
 
+#include <algorithm>
+
 namespace zelt {
 
 namespace {
@@ -48,18 +50,22 @@ std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t le
         return std::nullopt;
     std::FILE* file = m_file.get();
     std::clearerr(file);
+    const auto size = FileSize(file);
+    // A topic that starts in the line end counted for a last line without one
+    // (an empty topic of a closing divider line) still exists; one that starts
+    // further out does not, as in a file cut short while open.
+    if (!size || start - *size > MissingLineEndBytes)
+        return std::nullopt;
+    // Only the bytes that exist are taken, so a length from a damaged index
+    // never asks for more memory than the file holds.
+    const auto available = std::max<std::int64_t>(0, *size - start);
+    std::string bytes(static_cast<std::size_t>(std::min<std::int64_t>(length, available)), '\0');
+    if (bytes.empty())
+        return bytes;
     if (std::fseek(file, start, SEEK_SET) != 0)
         return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(length), '\0');
     const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    if (got == bytes.size() && length > 0)
-        return bytes;
     if (std::ferror(file))
-        return std::nullopt;
-    // A topic that starts in the line end counted for a last line without one
-    // (an empty topic of a closing divider line) still exists.
-    const auto size = FileSize(file);
-    if (!size || start - *size > MissingLineEndBytes)
         return std::nullopt;
     bytes.resize(got);
     return bytes;

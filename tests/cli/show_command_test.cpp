@@ -60,10 +60,11 @@ TEST(ShowCommand, BadTopicNumbersAndUnreadableTopicsFail)
     EXPECT_EQ(RunCli({"show", name, "1", "2"}).exitCode, 2);
     EXPECT_EQ(RunCli({"show", dir.file("MISSING.LST"), "0"}).exitCode, 1);
 
-    // A current index that places the topic beyond the end of the list.
+    // A current index that places the topic beyond the end of the list (though
+    // within what its size could hold, or the index would count as damaged).
     const std::string other = dir.write("PORTS.LST", "short\r\n");
     WriteBytes(dir.file("PORTS.zeltv"), "P0060\x14P\x15"
-                                        "1000\x16"
+                                        "10\x16"
                                         "5\x17\x18\x1FPORT\r\n");
     std::filesystem::last_write_time(dir.file("PORTS.zeltv"),
                                      std::filesystem::last_write_time(other));

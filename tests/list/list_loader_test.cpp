@@ -69,12 +69,18 @@ TEST(ListLoader, ScansOnceThenReadsTheCurrentIndex)
     ExpectSameTopics(scanned, fromIndex);
     EXPECT_EQ(fromIndex.categoriesPresent(), scanned.categoriesPresent());
 
-    // Only the time stamp counts: other contents under the same stamp still read the index.
+    // The time stamp decides: other contents under the same stamp still read the index...
     const auto stamp = fs::last_write_time(name);
-    WriteBytes(name, DosLines({"completely", "different"}));
+    WriteBytes(name, std::string(SampleList().size(), 'x'));
     fs::last_write_time(name, stamp);
     EXPECT_EQ(Open(fromIndex, name).source, TopicSource::IndexFile);
     EXPECT_EQ(fromIndex.topicCount(), 3);
+    // ...unless the file is too small to hold the topics the index names.
+    WriteBytes(name, DosLines({"completely", "different"}));
+    fs::last_write_time(name, stamp);
+    EXPECT_EQ(Open(fromIndex, name).source, TopicSource::Scan);
+    EXPECT_EQ(fromIndex.topicCount(), 1);
+    fs::last_write_time(name, stamp);
 
     // A changed time stamp scans and rewrites the index.
     Touch(name, std::chrono::seconds(10));
@@ -207,8 +213,12 @@ TEST(ListLoader, UnreadableListReportsMessageOne)
 TEST(ListLoader, ReadErrorAfterOpeningReportsMessageOne)
 {
     // This file opens but every read of it fails.
+    LoadRequest request;
+    request.listFileName = "/proc/self/mem";
+    request.indexMode.loadTopicsDirect = true;
+    LoadObserver quiet;
     LoadedList list;
-    const auto outcome = Open(list, "/proc/self/mem", {false, true});
+    const auto outcome = LoadListTopics(list, request, quiet);
     EXPECT_FALSE(outcome.loaded);
     EXPECT_EQ(outcome.error, ErrorUnableToLoadList);
     EXPECT_EQ(list.topicCount(), 0);
@@ -279,6 +289,42 @@ TEST(ListLoader, ExtensionlessListInADottedFolderKeepsItsIndexBesideIt)
     ASSERT_TRUE(Open(list, name).loaded);
     EXPECT_TRUE(fs::exists(dir.path() / "DATA.V2" / "PORTS.zeltv"));
     EXPECT_FALSE(fs::exists(dir.path() / "DATA.zeltv"));
+}
+
+TEST(ListLoader, SectionsSharingAnIndexNameNeverTakeEachOthersTopics)
+{
+    TempDir dir;
+    const std::string a = dir.write("INTERRUP.A", SampleList());
+    const std::string b = dir.write("INTERRUP.B", SampleList() + SampleList());
+    fs::last_write_time(b, fs::last_write_time(a));
+    LoadedList list;
+    ASSERT_TRUE(Open(list, a).loaded);
+    const auto outcome = Open(list, b);
+    EXPECT_EQ(outcome.source, TopicSource::Scan);
+    ASSERT_EQ(list.topicCount(), 1);
+    EXPECT_EQ(list.topics().identifier(0), "INTERRUP.B");
+}
+
+TEST(ListLoader, AbsurdOffsetsInAnIndexAreDamage)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
+    const std::string index = dir.write("INTERRUP.zeltv", "214C\x14"
+                                                          "D\x15"
+                                                          "70\x16"
+                                                          "2000000000\x17\x18\x1FT\r\n");
+    fs::last_write_time(index, fs::last_write_time(name));
+    LoadedList list;
+    EXPECT_EQ(Open(list, name).source, TopicSource::Scan);
+    EXPECT_EQ(list.topicCount(), 3);
+}
+
+TEST(ListLoader, WholeFileTopicOfANonAsciiNameIsInTheListsCodePage)
+{
+    TempDir dir;
+    LoadedList list;
+    ASSERT_TRUE(Open(list, dir.write("liste_\u00FC\u20AC.txt", "text\r\n")).loaded);
+    EXPECT_EQ(list.topics().identifier(0), "LISTE_\x81?.TXT");
 }
 
 TEST(ListLoader, ParseDividersIsNotPartOfTheIndexDecision)
