@@ -147,6 +147,14 @@ QIcon CommandGlyph(int index)
     return QIcon(Paint([index](QPainter& p) { DrawGlyph(p, index); }));
 }
 
+QIcon AllCategoriesGlyph()
+{
+    return QIcon(Paint([](QPainter& p) {
+        p.fillRect(1, 1, 14, 14, Accent);
+        p.fillRect(4, 4, 8, 8, Qt::white);
+    }));
+}
+
 QIcon ProgramIcon()
 {
     return QIcon(Paint([](QPainter& p) {

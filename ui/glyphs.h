@@ -10,6 +10,8 @@ namespace zelt {
 inline constexpr int GlyphCount = 11;
 
 QIcon CommandGlyph(int index);
+// The category box's symbol for all categories, on the category button.
+QIcon AllCategoriesGlyph();
 QIcon ProgramIcon();
 
 } // namespace zelt

@@ -4,10 +4,12 @@
 #include "browse/category_box.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
+#include "ui/glyphs.h"
 #include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QToolButton>
 
 namespace zelt {
@@ -37,6 +39,21 @@ QSize ToolBarBand::sizeHint() const
     return size;
 }
 
+QSize ToolBarBand::minimumSizeHint() const
+{
+    QSize size = QToolBar::minimumSizeHint();
+    if (minimumWidth() > 0)
+        size.setWidth(minimumWidth());
+    return size;
+}
+
+void ToolBarBand::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QToolBar::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+}
+
 ToolBarBands::ToolBarBands(QMainWindow& window, const CommandActions& actions, QMenu* listMenu)
     : m_window(window)
 {
@@ -45,6 +62,9 @@ ToolBarBands::ToolBarBands(QMainWindow& window, const CommandActions& actions, Q
     buildCategoryBand();
     buildToolBar(actions, listMenu);
     arrange(m_arrangement);
+    for (ToolBarBand* band : m_bands)
+        QObject::connect(band, &ToolBarBand::doubleClicked, band,
+                         [this, band] { maximise(*band); });
 }
 
 void ToolBarBands::buildCategoryBand()
@@ -61,7 +81,10 @@ void ToolBarBands::buildCategoryBand()
     m_categoryButton->setAccessibleName(FromUtf8(CategoryButtonCaption));
     m_categoryButton->setAccessibleDescription(FromUtf8(CategoryButtonHint));
     m_categoryButton->setAutoRaise(true);
-    m_categoryButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_categoryButton->setIcon(AllCategoriesGlyph());
+    m_categoryButton->setIconSize(QSize(16, 16));
+    m_categoryButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // The glyph stands right of the caption.
     m_categoryButton->setLayoutDirection(Qt::RightToLeft);
     m_categoryButton->setEnabled(false);
     band->addWidget(m_categoryButton);
@@ -158,6 +181,20 @@ ToolBarBands::Arrangement ToolBarBands::currentArrangement() const
     arrangement.firstBand = toolBarFirst ? ToolBarBandId : CategoryBandId;
     arrangement.secondBreak = a.y() != b.y();
     return arrangement;
+}
+
+void ToolBarBands::maximise(ToolBarBand& band)
+{
+    ToolBarBand& other = &band == categoryBand() ? *toolBar() : *categoryBand();
+    const bool sameRow = other.isVisible() && other.geometry().top() == band.geometry().top();
+    const int rowWidth = sameRow ? band.geometry().united(other.geometry()).width() : band.width();
+    // The tool-bar area leaves the other band its minimum.
+    band.setPreferredWidth(rowWidth);
+    if (sameRow)
+        other.setPreferredWidth(other.minimumSizeHint().width());
+    // Re-adding the bands drops the widths the user dragged, which would
+    // otherwise win over the preferred widths.
+    arrange(currentArrangement());
 }
 
 void ToolBarBands::writeTo(WindowLayout& layout) const

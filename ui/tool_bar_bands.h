@@ -25,6 +25,16 @@ public:
 
     void setPreferredWidth(int width);
     QSize sizeHint() const override;
+    // A band given a minimum width may be laid out that narrow also when it
+    // does not stand last in its row; what does not fit goes behind the
+    // band's extension arrow.
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int m_preferredWidth = 0;
@@ -55,6 +65,8 @@ public:
     void restore(const StoredLayout& stored);
     // Order, breaks, widths and tool-bar visibility as they are now.
     void writeTo(WindowLayout& layout) const;
+    // The band takes its row's width; a band beside it keeps only its minimum.
+    void maximise(ToolBarBand& band);
 
 private:
     struct Arrangement {

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <optional>
 
@@ -111,6 +112,21 @@ void TopicsGrid::keyPressEvent(QKeyEvent* event)
     QTableView::keyPressEvent(event);
 }
 
+// Only the left button alone selects. The buttons are filtered here rather than
+// in selectionCommand because the view moves its current row, and with it the
+// selected topic, on a press or drag whatever that command says.
+void TopicsGrid::mousePressEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::LeftButton)
+        QTableView::mousePressEvent(event);
+}
+
+void TopicsGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton || event->buttons() == Qt::LeftButton)
+        QTableView::mouseMoveEvent(event);
+}
+
 void TopicsGrid::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
@@ -121,7 +137,7 @@ void TopicsGrid::mouseReleaseEvent(QMouseEvent* event)
 void TopicsGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QTableView::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid())
+    if (event->button() == Qt::LeftButton)
         Q_EMIT doubleClickBehaviourRequested();
 }
 

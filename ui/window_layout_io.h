@@ -2,8 +2,13 @@
 
 #include "settings/window_layout.h"
 
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
 class QMainWindow;
 class QStatusBar;
+class QWidget;
 
 namespace zelt {
 
@@ -18,7 +23,16 @@ struct LayoutControls {
     QStatusBar& statusBar;
 };
 
-// Position and size at creation; maximised when the stored state says so.
+// BoundsRect holds the window's outer bounds, frame included, while Qt sizes a
+// window without its frame.
+Rect OuterBounds(const QRect& client, const QMargins& frame);
+QSize ClientSizeFor(const QSize& outer, const QMargins& frame);
+// Null until the window has been shown, and where no window manager frames it.
+QMargins FrameMarginsOf(const QWidget& window);
+
+// Position and size at creation; maximised when the stored state says so. The
+// client size is corrected for the frame once the frame is known and the
+// window is in its normal state.
 void ApplyWindowPlacement(QMainWindow& window, const WindowPlacement& placement);
 
 void ApplyStoredLayout(const LayoutControls& controls, const StoredLayout& stored);

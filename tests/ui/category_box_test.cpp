@@ -5,6 +5,7 @@
 #include "ui/tool_bar_bands.h"
 #include "ui/topics_grid.h"
 
+#include <QImage>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -48,6 +49,24 @@ TEST_F(CategoryBoxTest, EntriesFollowTheCategoriesOfTheOpenList)
     EXPECT_TRUE(button().isEnabled());
     EXPECT_EQ(button().text(), "Category");
     EXPECT_EQ(button().toolTip(), "Click to show All categories");
+}
+
+TEST_F(CategoryBoxTest, TheButtonShowsTheAllCategoriesSymbolRightOfItsCaption)
+{
+    writeList("SMALL.LST", SmallList());
+    start({"SMALL.LST"});
+    const QImage image = button().grab().toImage();
+    const QRgb teal = qRgb(0, 128, 128);
+    int leftmostTeal = image.width();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == teal)
+                leftmostTeal = std::min(leftmostTeal, x);
+    ASSERT_LT(leftmostTeal, image.width());
+    // The teal box holds the white square, and the caption stands left of it.
+    const int middle = image.height() / 2;
+    EXPECT_EQ(image.pixel(leftmostTeal + 7, middle), qRgb(255, 255, 255));
+    EXPECT_GT(leftmostTeal, button().fontMetrics().horizontalAdvance("Category"));
 }
 
 TEST_F(CategoryBoxTest, ChoosingACategoryNarrowsTheGridAndTheButtonShowsAllAgain)

@@ -3,7 +3,9 @@
 #include "ui/form_main.h"
 #include "ui/tool_bar_bands.h"
 
+#include <QApplication>
 #include <QMainWindow>
+#include <QTest>
 #include <QToolBar>
 
 namespace zelt::test {
@@ -80,6 +82,38 @@ TEST_F(ExitTest, StoredBandOrderIsRestoredAndWrittenBack)
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(StoredNumber(LayoutKey(), "CoolBar.Bands[0].ID"), 1);
     EXPECT_EQ(StoredNumber(LayoutKey(), "CoolBar.Bands[1].Break"), 1);
+}
+
+TEST_F(ExitTest, ADoubleClickedBandTakesItsRowAndTheWidthsAreStored)
+{
+    start();
+    QApplication::processEvents();
+    auto* categories = window().findChild<ToolBarBand*>("ToolBarCategories");
+    auto* tools = window().findChild<ToolBarBand*>("ToolBar");
+    ASSERT_NE(categories, nullptr);
+    ASSERT_NE(tools, nullptr);
+    ASSERT_EQ(categories->y(), tools->y());
+    const int row = categories->width() + tools->width();
+    ASSERT_EQ(row, window().width());
+    const auto doubleClick = [](ToolBarBand* band) {
+        // On the band's handle, beside its buttons.
+        QTest::mouseDClick(band, Qt::LeftButton, {}, QPoint(3, band->height() / 2));
+        QApplication::processEvents();
+    };
+
+    doubleClick(categories);
+    EXPECT_EQ(tools->width(), tools->minimumSizeHint().width());
+    EXPECT_EQ(categories->width(), row - tools->width());
+    EXPECT_EQ(tools->x(), categories->x() + categories->width());
+
+    doubleClick(tools);
+    EXPECT_EQ(categories->width(), 86);
+    EXPECT_EQ(tools->width(), row - 86);
+    EXPECT_EQ(categories->y(), tools->y());
+
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(StoredNumber(LayoutKey(), "ToolBarCategories.Width"), 86);
+    EXPECT_EQ(StoredNumber(LayoutKey(), "ToolBar.Width"), row - 86);
 }
 
 TEST_F(ExitTest, UnreadableSettingsStartWithDefaultsAndAreKeptAside)

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -91,6 +92,45 @@ TEST_F(TopicsGridTest, WithoutSingleClickViewOnlyEnterAndDoubleClickShowTopics)
     EXPECT_EQ(shownTopic(), "2F");
     EXPECT_EQ(loads.size(), 2);
     EXPECT_FALSE(window().isZoomed());
+}
+
+TEST_F(TopicsGridTest, RightAndMiddleButtonsLeaveTheSelectionAndRightOpensThePopupMenu)
+{
+    openSmallList(true);
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, cellCentre(1, 1));
+    ASSERT_EQ(shownTopic(), "21");
+    QSignalSpy loads(&window(), &TFormMain::topicLoaded);
+    auto* popup = window().findChild<QMenu*>("PopupMenuTopics");
+    ASSERT_NE(popup, nullptr);
+
+    // Through the window, as the platform delivers them: presses, releases,
+    // double clicks and the context menu event after the right press.
+    const auto inWindow = [this](int row) {
+        return grid().viewport()->mapTo(&window(), cellCentre(row, 1));
+    };
+    QTest::mouseClick(window().windowHandle(), Qt::RightButton, {}, inWindow(3));
+    EXPECT_TRUE(popup->isVisible());
+    popup->close();
+    QTest::mouseClick(window().windowHandle(), Qt::MiddleButton, {}, inWindow(2));
+    QTest::mouseDClick(window().windowHandle(), Qt::MiddleButton, {}, inWindow(0));
+
+    EXPECT_EQ(row(), 1);
+    EXPECT_EQ(grid().selectionModel()->selectedRows().value(0).row(), 1);
+    EXPECT_EQ(window().loadedList().view.selectedTopic, 1);
+    EXPECT_EQ(panel(1), " Sel: 2");
+    EXPECT_EQ(loads.size(), 0);
+}
+
+TEST_F(TopicsGridTest, ADoubleClickBelowTheLastRowStillShowsTheSelectedTopic)
+{
+    openSmallList(false);
+    m_run->settings().DoubleClickZoom = true;
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    const QPoint belowRows = cellCentre(3, 1) + QPoint(0, 40);
+    ASSERT_LT(belowRows.y(), grid().viewport()->height());
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, belowRows);
+    EXPECT_EQ(shownTopic(), "21");
+    EXPECT_TRUE(window().isZoomed());
 }
 
 TEST_F(TopicsGridTest, DoubleClickZoomZoomsTheShownTopicWithoutReloading)
