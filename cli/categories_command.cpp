@@ -48,11 +48,8 @@ int RunCategories(std::span<const std::string_view> args, Streams streams)
         descriptions = std::move(*fromFile);
     }
 
-    LoadRequest request;
-    request.listFileName = *listName;
-    request.onlyParseLst = true;
     LoadedList list;
-    if (!OpenListForCli(list, request, streams))
+    if (!OpenListForCli(list, *listName, streams))
         return ExitFailure;
 
     std::string lines;

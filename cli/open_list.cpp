@@ -40,6 +40,15 @@ std::optional<TopicReader> OpenListForCli(LoadedList& list, const LoadRequest& r
     return reader;
 }
 
+std::optional<TopicReader> OpenListForCli(LoadedList& list, std::string_view listFileName,
+                                          Streams streams)
+{
+    LoadRequest request;
+    request.listFileName = listFileName;
+    request.onlyParseLst = true;
+    return OpenListForCli(list, request, streams);
+}
+
 bool WriteOutput(std::string_view text, Streams streams)
 {
     if (std::fwrite(text.data(), 1, text.size(), streams.out) == text.size() &&

@@ -17,6 +17,10 @@ namespace zelt::cli {
 std::optional<TopicReader> OpenListForCli(LoadedList& list, const LoadRequest& request,
                                           Streams streams);
 
+// The same under the viewer's default settings.
+std::optional<TopicReader> OpenListForCli(LoadedList& list, std::string_view listFileName,
+                                          Streams streams);
+
 // Writes all of text to the output; false, after saying so, when it cannot.
 bool WriteOutput(std::string_view text, Streams streams);
 

@@ -46,16 +46,14 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
                      static_cast<int>(args[1].size()), args[1].data(), Usage);
         return ExitUsage;
     }
-    LoadRequest request;
-    request.listFileName = args[0];
-    request.onlyParseLst = true;
+    const std::string listFileName(args[0]);
     LoadedList list;
-    auto reader = OpenListForCli(list, request, streams);
+    auto reader = OpenListForCli(list, listFileName, streams);
     if (!reader)
         return ExitFailure;
     if (*number < 0 || *number >= list.topicCount()) {
         std::fprintf(streams.err, "zelt: no topic %lld in %s; its topics are 0 to %d\n", *number,
-                     request.listFileName.c_str(), list.topicCount() - 1);
+                     listFileName.c_str(), list.topicCount() - 1);
         return ExitFailure;
     }
     const auto n = static_cast<TopicNumber>(*number);
@@ -63,7 +61,7 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
     if (!bytes) {
         std::fprintf(streams.err, "zelt: %s (topic %lld of %s)\n",
                      ErrorMessageText(ErrorUnableToLoadTopic).c_str(), *number,
-                     request.listFileName.c_str());
+                     listFileName.c_str());
         return ExitFailure;
     }
     return WriteOutput(TopicTextUtf8(*bytes), streams) ? ExitSuccess : ExitFailure;

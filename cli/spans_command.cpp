@@ -48,11 +48,9 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
         std::fputs(Usage, streams.err);
         return ExitUsage;
     }
-    LoadRequest request;
-    request.listFileName = args[0];
-    request.onlyParseLst = true;
+    const std::string listFileName(args[0]);
     LoadedList list;
-    auto reader = OpenListForCli(list, request, streams);
+    auto reader = OpenListForCli(list, listFileName, streams);
     if (!reader)
         return ExitFailure;
     FormatOptions options;
@@ -67,8 +65,7 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
             if (!WriteOutput(out, streams))
                 return ExitFailure;
             std::fprintf(streams.err, "zelt: %s (topic %u of %s)\n",
-                         ErrorMessageText(ErrorUnableToLoadTopic).c_str(), n,
-                         request.listFileName.c_str());
+                         ErrorMessageText(ErrorUnableToLoadTopic).c_str(), n, listFileName.c_str());
             return ExitFailure;
         }
         AppendSpanLines(out, n, FormatTopic(ShownBytes(*bytes), topics.title(n), options));
