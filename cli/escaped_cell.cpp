@@ -3,8 +3,33 @@
 #include "list/code_page_437.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace zelt::cli {
+
+namespace {
+
+// How many leading bytes, in whole words of eight, are plain: none below a
+// blank, none from 127 up, no backslash. Tested a word at a time.
+std::size_t PlainWords(std::string_view bytes)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t Highs = 0x8080808080808080;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, 8);
+        const std::uint64_t belowBlank = (word - Ones * 0x20) & ~word;
+        const std::uint64_t fromDelete = (word + Ones * 0x01) | word;
+        const std::uint64_t backslash = ((word ^ (Ones * '\\')) - Ones) & ~(word ^ (Ones * '\\'));
+        if ((belowBlank | fromDelete | backslash) & Highs)
+            break;
+    }
+    return at;
+}
+
+} // namespace
 
 void AppendEscapedCell(std::string& out, std::string_view bytes)
 {
@@ -18,7 +43,7 @@ void AppendEscapedCell(std::string& out, std::string_view bytes)
     const auto plain = [](char c) { return Plain[static_cast<unsigned char>(c)]; };
     while (!bytes.empty()) {
         // Copy runs of plain ASCII whole; they are nearly all of a list's text.
-        std::size_t run = 0;
+        std::size_t run = PlainWords(bytes);
         while (run < bytes.size() && plain(bytes[run]))
             ++run;
         out.append(bytes.data(), run);

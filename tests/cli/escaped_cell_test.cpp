@@ -16,5 +16,23 @@ TEST(EscapedCell, ControlBytesBackslashesAndCodePage437)
     EXPECT_EQ(EscapedCell(""), "");
 }
 
+TEST(EscapedCell, EveryPositionOfLongCellsIsEscaped)
+{
+    // Long cells are checked eight bytes at a time: put each byte that needs
+    // care at every position of a longer cell.
+    const std::string plain = "INT 21 - DOS 2+ - GET DATE";
+    for (const char special : {'\0', '\x1F', '\\', '\x7F', '\x80', '\xFF', '\t'}) {
+        for (std::size_t at = 0; at < plain.size(); ++at) {
+            std::string cell = plain;
+            cell[at] = special;
+            const std::string expected = EscapedCell(plain.substr(0, at)) +
+                                         EscapedCell(std::string(1, special)) +
+                                         EscapedCell(plain.substr(at + 1));
+            EXPECT_EQ(EscapedCell(cell), expected) << at;
+        }
+    }
+    EXPECT_EQ(EscapedCell(" ~}|{ ~}|{ ~}|{ ~}|{"), " ~}|{ ~}|{ ~}|{ ~}|{");
+}
+
 } // namespace
 } // namespace zelt::cli
