@@ -14,6 +14,7 @@
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <stdexcept>
 
@@ -80,6 +81,21 @@ private:
     std::unique_ptr<zelt::ProgramRun> m_run;
 };
 
+// One window per list, closed by main while the application still exists.
+std::map<std::size_t, std::unique_ptr<OpenWindow>>& OpenWindows()
+{
+    static std::map<std::size_t, std::unique_ptr<OpenWindow>> windows;
+    return windows;
+}
+
+OpenWindow& WindowWith(std::size_t topics, std::size_t averageTopicBytes, bool singleClickView)
+{
+    auto& window = OpenWindows()[topics];
+    if (!window)
+        window = std::make_unique<OpenWindow>(topics, averageTopicBytes, singleClickView);
+    return *window;
+}
+
 std::int32_t LargestTopic(const zelt::LoadedList& list)
 {
     std::int32_t largest = 0;
@@ -108,20 +124,20 @@ void LoadLargestTopic(benchmark::State& state, OpenWindow& open)
 // The generated 6 MB list: its topics are of the usual size.
 void BM_LoadTopicInWindow(benchmark::State& state)
 {
-    static OpenWindow open(10000, 600, true);
+    OpenWindow& open = WindowWith(10000, 600, true);
     LoadLargestTopic(state, open);
 }
 
 // Topics of tens of kilobytes, as the longest tables of a real list.
 void BM_LoadLargeTopicInWindow(benchmark::State& state)
 {
-    static OpenWindow open(200, 50000, true);
+    OpenWindow& open = WindowWith(200, 50000, true);
     LoadLargestTopic(state, open);
 }
 
 void BM_GridPageAndRender(benchmark::State& state)
 {
-    static OpenWindow open(100000, 200, false);
+    OpenWindow& open = WindowWith(100000, 200, false);
     zelt::TopicsGrid& grid = open.window().topicsGrid();
     grid.setFocus();
     QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
@@ -136,8 +152,24 @@ void BM_GridPageAndRender(benchmark::State& state)
     state.counters["visible_rows"] = grid.fullyVisibleRows();
 }
 
+// The category view in the window: row map, grid reset, selection and status,
+// alternating between one category and all of them (topics are not loaded).
+void BM_ShowCategoryInWindow(benchmark::State& state)
+{
+    OpenWindow& open = WindowWith(100000, 200, false);
+    zelt::TFormMain& window = open.window();
+    bool all = false;
+    for (auto _ : state) {
+        window.showCategory(all ? zelt::CategoryChar{255} : zelt::CategoryChar{'D'}, 0);
+        all = !all;
+    }
+    window.showCategory(zelt::CategoryChar{255}, 0); // the grid benchmark pages all topics
+    state.counters["topics"] = window.loadedList().topicCount();
+}
+
 } // namespace
 
+BENCHMARK(BM_ShowCategoryInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadLargeTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_GridPageAndRender)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
@@ -151,5 +183,6 @@ int main(int argc, char** argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    OpenWindows().clear();
     return 0;
 }

@@ -1,21 +1,17 @@
 #include "ui/busy_window.h"
 
 #include <QApplication>
-#include <QWidget>
 
 namespace zelt {
 
-BusyWindow::BusyWindow(QWidget& window)
-    : m_window(window)
+BusyWindow::BusyWindow()
 {
-    m_window.setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 BusyWindow::~BusyWindow()
 {
     QApplication::restoreOverrideCursor();
-    m_window.setEnabled(true);
 }
 
 WaitCursor::WaitCursor(bool shown)

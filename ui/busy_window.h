@@ -1,20 +1,17 @@
 #pragma once
 
-class QWidget;
-
 namespace zelt {
 
-// A long operation's hold on the window: disabled, with the wait cursor, until
-// the scope ends on any path.
+// A long operation's hold on the window: the wait cursor until the scope ends
+// on any path. The operation runs to its end without returning to the event
+// loop, so no input reaches the window meanwhile; disabling it as well would
+// grey every control in the status repaints and cost milliseconds each time.
 class BusyWindow {
 public:
-    explicit BusyWindow(QWidget& window);
+    BusyWindow();
     ~BusyWindow();
     BusyWindow(const BusyWindow&) = delete;
     BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    QWidget& m_window;
 };
 
 // The wait cursor for a scope, when asked for; restored on any path.

@@ -43,7 +43,7 @@ void TFormMain::openList(const std::string& fileName)
     request.onlyParseLst = m_settings.OnlyParseLST;
     request.indexMode = IndexMode{m_settings.DontUseIndexFile, m_settings.LoadTopicsDirect};
     request.forceRebuild = m_forceRebuild;
-    ListLoadFeedback feedback(*this, *m_status, *m_hints);
+    ListLoadFeedback feedback(*m_status, *m_hints);
     LoadOutcome outcome;
     m_panel->model()->changeRows([&] { outcome = LoadListTopics(m_list, request, feedback); });
     m_updater->markDirty();
@@ -152,7 +152,7 @@ void TFormMain::categorySpeedButtonClick()
 void TFormMain::showCategory(CategoryChar category, int row)
 {
     {
-        const BusyWindow busy(*this);
+        const BusyWindow busy;
         m_hints->setHint(FromUtf8(ExtractingTopicsHint));
         m_panel->model()->changeRows([&] { ApplyCategoryView(m_list, category, row); });
     }

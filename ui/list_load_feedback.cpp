@@ -6,15 +6,14 @@
 
 namespace zelt {
 
-ListLoadFeedback::ListLoadFeedback(QWidget& window, StatusBarPanels& status, HintHandler& hints)
-    : m_window(window)
-    , m_status(status)
+ListLoadFeedback::ListLoadFeedback(StatusBarPanels& status, HintHandler& hints)
+    : m_status(status)
     , m_hints(hints)
 {}
 
 void ListLoadFeedback::loadBegan(std::string_view statusText)
 {
-    m_busy.emplace(m_window);
+    m_busy.emplace();
     m_status.setProgress(0);
     m_hints.setHint(FromUtf8(statusText));
 }

@@ -5,18 +5,16 @@
 
 #include <optional>
 
-class QWidget;
-
 namespace zelt {
 
 class HintHandler;
 class StatusBarPanels;
 
-// While a list is scanned or its index read: the window disabled, the wait
-// cursor, the status text as the application's hint and the progress bar.
+// While a list is scanned or its index read: the wait cursor, the status text
+// as the application's hint and the progress bar.
 class ListLoadFeedback final : public LoadObserver {
 public:
-    ListLoadFeedback(QWidget& window, StatusBarPanels& status, HintHandler& hints);
+    ListLoadFeedback(StatusBarPanels& status, HintHandler& hints);
 
     void loadBegan(std::string_view statusText) override;
     void progressShown(bool visible) override;
@@ -24,7 +22,6 @@ public:
     void loadEnded() override;
 
 private:
-    QWidget& m_window;
     StatusBarPanels& m_status;
     HintHandler& m_hints;
     std::optional<BusyWindow> m_busy;
