@@ -5,8 +5,6 @@
 
 namespace zelt::cli {
 
-namespace {} // namespace
-
 void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic)
 {
     AppendNumber(out, n);
