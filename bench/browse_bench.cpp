@@ -1,6 +1,7 @@
 // Browsing generated lists: narrowing the grid to a category, and reading and
 // formatting the largest topic.
 // Run from a Release build: build/release/bench/bench_browse
+#include "bench/largest_topic.h"
 #include "browse/category_box.h"
 #include "browse/show_category.h"
 #include "browse/topic_format.h"
@@ -77,21 +78,11 @@ void BM_RowsOfCategory(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-zelt::TopicNumber LargestTopic(const zelt::TopicTable& topics)
-{
-    zelt::TopicNumber largest = 0;
-    for (zelt::TopicNumber n = 1; n < topics.size(); ++n) {
-        if (topics.length(n) > topics.length(largest))
-            largest = n;
-    }
-    return largest;
-}
-
 void BM_LoadLargestTopic(benchmark::State& state)
 {
     const zelt::LoadedList& list = TenThousandTopics();
     const zelt::TopicTable& topics = list.topics();
-    const zelt::TopicNumber n = LargestTopic(topics);
+    const zelt::TopicNumber n = zelt::bench::LargestTopic(topics);
     auto reader = zelt::TopicReader::Open(list.files.listFileName);
     if (!reader) {
         state.SkipWithError("cannot open the list");

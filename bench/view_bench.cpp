@@ -2,6 +2,7 @@
 // generated list in the real window, and rendering the grid of a 100,000-topic
 // list after a page move.
 // Run from a Release build: build/release/bench/bench_view
+#include "bench/largest_topic.h"
 #include "list/loaded_list.h"
 #include "samples/generator/list_generator.h"
 #include "settings/settings_store.h"
@@ -96,22 +97,11 @@ OpenWindow& WindowWith(std::size_t topics, std::size_t averageTopicBytes, bool s
     return *window;
 }
 
-std::int32_t LargestTopic(const zelt::LoadedList& list)
-{
-    std::int32_t largest = 0;
-    for (std::int32_t n = 1; n < list.topicCount(); ++n) {
-        const auto topic = static_cast<zelt::TopicNumber>(n);
-        if (list.topics().length(topic) >
-            list.topics().length(static_cast<zelt::TopicNumber>(largest)))
-            largest = n;
-    }
-    return largest;
-}
-
 void LoadLargestTopic(benchmark::State& state, OpenWindow& open)
 {
     zelt::TFormMain& window = open.window();
-    const std::int32_t n = LargestTopic(window.loadedList());
+    const auto n =
+        static_cast<std::int32_t>(zelt::bench::LargestTopic(window.loadedList().topics()));
     for (auto _ : state)
         window.loadTopic(n);
     if (open.messageShown() || window.loadedList().view.currentTopicNumber != n)

@@ -13,12 +13,7 @@ const std::string Key = "Software\\Vantrel\\ZELT Viewer\\1\\Config";
 
 std::string Regedit(std::initializer_list<std::string_view> lines)
 {
-    std::string text = "REGEDIT4\r\n";
-    for (const auto line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+    return "REGEDIT4\r\n" + DosLines(lines);
 }
 
 TEST(RegFileStore, RoundTripThroughTheFile)

@@ -14,12 +14,7 @@ constexpr Size Screen{1024, 768};
 
 std::string Regedit(std::initializer_list<std::string_view> lines)
 {
-    std::string text = "REGEDIT4\r\n";
-    for (const auto line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
+    return "REGEDIT4\r\n" + DosLines(lines);
 }
 
 class SettingsIo : public ::testing::Test {
