@@ -2,11 +2,12 @@
 # Builds the viewer and takes the screenshots in docs/screenshots/ of the
 # sample interrupt list under a virtual X server: a formatted topic, a walk
 # with the keyboard, the see-also menu and the zoomed topic. The window is
-# driven from inside through ZELT_SCREENSHOT_SCRIPT (ui/screenshot_driver.h).
+# driven from inside through ZELT_SCREENSHOT_SCRIPT by the screenshot build of
+# the viewer (ui/screenshots/), which is never installed.
 set -euo pipefail
 cd "$(dirname "$0")"
-cmake --preset default >/dev/null
-cmake --build --preset default --target zeltview
+cmake --preset default -B build/screenshots -DZELT_BUILD_SCREENSHOTS=ON >/dev/null
+cmake --build build/screenshots --target zeltview-shots
 
 out="$PWD/docs/screenshots"
 mkdir -p "$out"
@@ -37,6 +38,6 @@ STEPS
   cd "$work/lists"
   XDG_CONFIG_HOME="$work/config" ZELT_SCREENSHOT_SCRIPT="$work/steps" \
     xvfb-run -a -s "-screen 0 1280x800x24" \
-    "$OLDPWD/build/default/app/zeltview" -CONFIGNOSAVE INTERRUP.LST
+    "$OLDPWD/build/screenshots/ui/screenshots/zeltview-shots" -CONFIGNOSAVE INTERRUP.LST
 )
 ls -1 "$out"

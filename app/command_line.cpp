@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <string_view>
 

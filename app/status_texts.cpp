@@ -1,7 +1,7 @@
 #include "app/status_texts.h"
 
 #include "app/app_title.h"
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "list/loaded_list.h"
 
 namespace zelt {

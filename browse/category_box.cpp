@@ -1,7 +1,7 @@
 #include "browse/category_box.h"
 
 #include "browse/category_descriptions.h"
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <algorithm>
 

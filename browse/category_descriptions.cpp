@@ -1,6 +1,6 @@
 #include "browse/category_descriptions.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "list/file_entry.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "browse/see_also.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace zelt {
 

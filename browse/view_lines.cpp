@@ -1,6 +1,6 @@
 #include "browse/view_lines.h"
 
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 #include <algorithm>
 

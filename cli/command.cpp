@@ -1,6 +1,6 @@
 #include "cli/command.h"
 
-#include "app/version.h"
+#include "base/version.h"
 #include "cli/categories_command.h"
 #include "cli/show_command.h"
 #include "cli/spans_command.h"

@@ -1,6 +1,6 @@
 #include "cli/escaped_cell.h"
 
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 #include <array>
 #include <cstdint>

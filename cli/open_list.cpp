@@ -1,6 +1,6 @@
 #include "cli/open_list.h"
 
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 #include "list/file_entry.h"
 #include "list/open_messages.h"
 

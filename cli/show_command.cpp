@@ -1,9 +1,9 @@
 #include "cli/show_command.h"
 
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 #include "list/topic_reader.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "cli/spans_command.h"
 
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
 #include "list/topic_reader.h"

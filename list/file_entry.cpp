@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <ctime>
-#include <fstream>
 
 namespace zelt {
 
@@ -61,31 +60,6 @@ bool CopyFileEntry(const std::filesystem::path& path, const FileEntry& from)
     if (from.permissions != std::filesystem::perms::unknown)
         std::filesystem::permissions(path, from.permissions, permError);
     return !timeError && !permError;
-}
-
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size))
-        return std::nullopt;
-    return bytes;
-}
-
-std::filesystem::path PathFromBytes(std::string_view name)
-{
-#ifdef _WIN32
-    // File names on Windows reach the core as UTF-8.
-    return std::filesystem::path(std::u8string(name.begin(), name.end()));
-#else
-    return std::filesystem::path(std::string(name));
-#endif
 }
 
 } // namespace zelt

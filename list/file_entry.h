@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/file_io.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -27,10 +29,5 @@ std::optional<FileEntry> ReadFileEntry(const std::filesystem::path& path);
 
 // Gives a file the time stamp and attributes of another; false when either fails.
 bool CopyFileEntry(const std::filesystem::path& path, const FileEntry& from);
-
-// The whole content of a file, nothing when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
-
-std::filesystem::path PathFromBytes(std::string_view name);
 
 } // namespace zelt

@@ -1,12 +1,11 @@
 #include "list/index_file.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "list/topic_collector.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 
 namespace zelt {
 
@@ -115,36 +114,15 @@ bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept
 }
 
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
-                    const FileEntry& listEntry)
+                    const FileEntry& listEntry, const FileSystem& files)
 {
-    const std::filesystem::path target = PathFromBytes(indexFileName);
-    std::filesystem::path temporary = target;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        const std::string bytes = FormatIndexFile(topics);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
+    AtomicFileWriter writer(PathFromBytes(indexFileName), files);
     // A file without the list's time stamp would only be outdated next time.
-    CopyFileEntry(temporary, listEntry);
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::permissions(temporary, std::filesystem::perms::owner_write,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return writer.append(FormatIndexFile(topics)) &&
+           writer.commit([&](const std::filesystem::path& temporary) {
+               CopyFileEntry(temporary, listEntry);
+               return true;
+           });
 }
 
 bool ParseIndex(std::string_view bytes, LoadedList& list, LoadObserver* observer)

@@ -22,7 +22,7 @@ bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept;
 // Writes the index beside the list and gives it the list's time stamp and
 // attributes; the file is replaced whole or not at all.
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
-                    const FileEntry& listEntry);
+                    const FileEntry& listEntry, const FileSystem& files = RealFileSystem());
 
 // Whether topics read from an index can belong to the list: every topic ends
 // within the positions the list's size allows, and a whole-file topic carries

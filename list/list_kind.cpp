@@ -1,6 +1,6 @@
 #include "list/list_kind.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "list/list_loader.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "list/index_file.h"
 #include "list/list_scanner.h"
 

@@ -1,6 +1,6 @@
 #include "list/list_menu.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "list/list_scanner.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "list/index_file.h"
 #include "list/line_reader.h"
 #include "list/topic_collector.h"
@@ -12,20 +12,6 @@
 namespace zelt {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-FileHandle OpenForReading(const std::string& name)
-{
-#ifdef _WIN32
-    return FileHandle(_wfsopen(PathFromBytes(name).c_str(), L"rb", 0x20 /* _SH_DENYWR */));
-#else
-    return FileHandle(std::fopen(name.c_str(), "rb"));
-#endif
-}
 
 // Advances a bar of about 100 steps by at most one step per line.
 class ScanProgress {
@@ -74,7 +60,7 @@ ScanResult ScanListFile(LoadedList& list, bool writeIndex, LoadObserver& observe
     ScanProgress progress(observer, list.files.listFileEntry.size);
     ScanResult result;
     {
-        const FileHandle file = OpenForReading(list.files.listFileName);
+        const FileHandle file = OpenSharedRead(PathFromBytes(list.files.listFileName));
         if (!file) {
             result.error = ErrorUnableToLoadList;
             return result;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 #include "list/load_observer.h"
 #include "list/loaded_list.h"
 

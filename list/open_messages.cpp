@@ -1,6 +1,6 @@
 #include "list/open_messages.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace zelt {
 

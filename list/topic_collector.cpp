@@ -1,7 +1,7 @@
 #include "list/topic_collector.h"
 
-#include "list/ascii_text.h"
-#include "list/code_page_437.h"
+#include "base/ascii_text.h"
+#include "base/code_page_437.h"
 #include "list/divider_line.h"
 
 #include <algorithm>

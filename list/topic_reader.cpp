@@ -12,15 +12,6 @@ namespace {
 // end of a last line that has none.
 constexpr std::int64_t MissingLineEndBytes = 2;
 
-std::FILE* OpenDenyingWriters(const std::string& name)
-{
-#ifdef _WIN32
-    return _wfsopen(PathFromBytes(name).c_str(), L"rb", 0x20 /* _SH_DENYWR */);
-#else
-    return std::fopen(name.c_str(), "rb");
-#endif
-}
-
 std::optional<std::int64_t> FileSize(std::FILE* file)
 {
     if (std::fseek(file, 0, SEEK_END) != 0)
@@ -35,13 +26,13 @@ std::optional<std::int64_t> FileSize(std::FILE* file)
 
 std::optional<TopicReader> TopicReader::Open(const std::string& listFileName)
 {
-    std::FILE* file = OpenDenyingWriters(listFileName);
+    FileHandle file = OpenSharedRead(PathFromBytes(listFileName));
     if (file == nullptr)
         return std::nullopt;
     // Every read goes to the file: bytes kept from an earlier read would hide
     // a file that was cut short while open.
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    return TopicReader(file);
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    return TopicReader(std::move(file));
 }
 
 std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t length)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/file_io.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -23,15 +25,11 @@ public:
     std::optional<std::string> read(std::int32_t start, std::int32_t length);
 
 private:
-    struct FileCloser {
-        void operator()(std::FILE* file) const noexcept { std::fclose(file); }
-    };
-
-    explicit TopicReader(std::FILE* file)
-        : m_file(file)
+    explicit TopicReader(FileHandle file)
+        : m_file(std::move(file))
     {}
 
-    std::unique_ptr<std::FILE, FileCloser> m_file;
+    FileHandle m_file;
 };
 
 } // namespace zelt

@@ -1,6 +1,6 @@
 #include "settings/reg_document.h"
 
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <algorithm>
 

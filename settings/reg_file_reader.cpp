@@ -1,4 +1,4 @@
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 #include "settings/reg_file_format.h"
 #include "settings/utf16_text.h"
 

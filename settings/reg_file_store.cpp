@@ -1,10 +1,9 @@
 #include "settings/reg_file_store.h"
 
+#include "base/file_io.h"
 #include "settings/reg_file_format.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace zelt {
 
@@ -26,25 +25,6 @@ fs::path WithSuffix(fs::path path, const std::string& suffix)
 {
     path += suffix;
     return path;
-}
-
-std::optional<std::string> ReadWholeFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
-bool WriteWholeFile(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
 }
 
 bool MoveAside(const fs::path& file)
@@ -77,8 +57,9 @@ fs::path DefaultSettingsFilePath()
     return base / "Vantrel" / "ZELT Viewer.reg";
 }
 
-RegFileStore::RegFileStore(fs::path file)
-    : m_file(std::move(file))
+RegFileStore::RegFileStore(fs::path file, const FileSystem& files)
+    : m_files(files)
+    , m_file(std::move(file))
 {
     std::error_code error;
     const auto status = fs::status(m_file, error);
@@ -89,7 +70,7 @@ RegFileStore::RegFileStore(fs::path file)
         m_state = FileState::Unreadable;
         return;
     }
-    const auto bytes = ReadWholeFile(m_file);
+    const auto bytes = ReadFileBytes(m_file);
     if (!bytes) {
         m_state = FileState::Unreadable;
         return;
@@ -140,23 +121,20 @@ bool RegFileStore::commit()
         if (error)
             return false;
     }
-    const fs::path temporary = WithSuffix(m_file, ".tmp");
-    if (!WriteWholeFile(temporary, FormatRegFile(m_document))) {
-        fs::remove(temporary, error);
+    AtomicFileWriter writer(m_file, m_files);
+    // The broken file is kept aside only once its replacement is complete.
+    const bool replaced =
+        writer.append(FormatRegFile(m_document)) &&
+        writer.commit([this](const fs::path&) {
+            if (m_state != FileState::Broken)
+                return true;
+            if (!MoveAside(m_file))
+                return false;
+            m_state = FileState::Missing;
+            return true;
+        });
+    if (!replaced)
         return false;
-    }
-    if (m_state == FileState::Broken) {
-        if (!MoveAside(m_file)) {
-            fs::remove(temporary, error);
-            return false;
-        }
-        m_state = FileState::Missing;
-    }
-    fs::rename(temporary, m_file, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
-    }
     m_state = FileState::Loaded;
     m_changed = false;
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/file_io.h"
 #include "settings/reg_document.h"
 #include "settings/settings_store.h"
 
@@ -23,7 +24,7 @@ std::filesystem::path DefaultSettingsFilePath();
 // a folder, is never replaced: commit() fails.
 class RegFileStore final : public SettingsStore {
 public:
-    explicit RegFileStore(std::filesystem::path file);
+    explicit RegFileStore(std::filesystem::path file, const FileSystem& files = RealFileSystem());
 
     std::optional<StoredValue> read(std::string_view key, std::string_view name) override;
     bool write(std::string_view key, std::string_view name, const StoredValue& value) override;
@@ -37,6 +38,7 @@ public:
 private:
     enum class FileState { Missing, Loaded, Broken, Unreadable };
 
+    const FileSystem& m_files;
     std::filesystem::path m_file;
     RegDocument m_document;
     FileState m_state = FileState::Missing;

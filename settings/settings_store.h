@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/program_version.h"
+#include "base/program_version.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "settings/utf16_text.h"
 
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 namespace zelt {
 

@@ -1,7 +1,7 @@
 #include "ui/category_char_box.h"
 
 #include "browse/category_box.h"
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 #include <QPainter>
 

@@ -5,7 +5,7 @@
 #include "browse/grid_navigation.h"
 #include "list/loaded_list.h"
 #include "list/topic_reader.h"
-#include "settings/program_version.h"
+#include "base/program_version.h"
 #include "settings/window_layout.h"
 
 #include <QMainWindow>

@@ -15,7 +15,7 @@
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
 #include "ui/pane_layout_controller.h"
-#include "ui/program_state.h"
+#include "app/program_state.h"
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"

@@ -1,4 +1,4 @@
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 #include "browse/topic_format.h"
 #include "browse/view_lines.h"
 #include "settings/settings.h"

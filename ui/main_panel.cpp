@@ -3,7 +3,7 @@
 #include "browse/grid_geometry.h"
 #include "browse/pane_layout.h"
 #include "settings/settings.h"
-#include "ui/program_state.h"
+#include "app/program_state.h"
 #include "ui/screen_scale.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"

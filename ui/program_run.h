@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/settings.h"
-#include "ui/program_state.h"
+#include "app/program_state.h"
 
 #include <filesystem>
 #include <memory>

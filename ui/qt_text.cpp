@@ -1,6 +1,6 @@
 #include "ui/qt_text.h"
 
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 namespace zelt {
 

@@ -1,7 +1,7 @@
 #include "ui/topics_grid_delegate.h"
 
 #include "browse/grid_geometry.h"
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 #include "list/loaded_list.h"
 #include "ui/category_char_box.h"
 #include "ui/qt_text.h"

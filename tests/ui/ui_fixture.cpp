@@ -1,6 +1,6 @@
 #include "tests/ui/ui_fixture.h"
 
-#include "settings/program_version.h"
+#include "base/program_version.h"
 #include "ui/form_main.h"
 #include "ui/status_bar_panels.h"
 

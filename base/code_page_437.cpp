@@ -1,4 +1,4 @@
-#include "list/code_page_437.h"
+#include "base/code_page_437.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/error_messages.h"
+#include "base/error_messages.h"
 
 namespace zelt {
 

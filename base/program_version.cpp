@@ -1,6 +1,6 @@
-#include "settings/program_version.h"
+#include "base/program_version.h"
 
-#include "app/version.h"
+#include "base/version.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "ui/screenshot_driver.h"
+#include "ui/screenshots/screenshot_driver.h"
 
 #include "ui/command_actions.h"
 #include "ui/form_main.h"

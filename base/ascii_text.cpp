@@ -1,4 +1,4 @@
-#include "list/ascii_text.h"
+#include "base/ascii_text.h"
 
 #include <algorithm>
 

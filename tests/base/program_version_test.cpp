@@ -1,6 +1,5 @@
-#include "app/version.h"
-#include "settings/program_version.h"
-#include "settings/settings_store.h"
+#include "base/version.h"
+#include "base/program_version.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +29,8 @@ TEST(ProgramVersion, TakesUpToFourNumbersAndStopsSilentlyAtTheFirstBadPart)
     ExpectVersion("7.99999999999", 7, 0, 0, 0);
 }
 
-TEST(ProgramVersion, MajorNumberSelectsTheKey)
+TEST(ProgramVersion, BuildVersionIsTheConfiguredOne)
 {
-    EXPECT_EQ(SettingsKey(ParseProgramVersion("3.0"), "Config"),
-              "Software\\Vantrel\\ZELT Viewer\\3\\Config");
-    EXPECT_EQ(SettingsKey(ParseProgramVersion(""), "Layout"),
-              "Software\\Vantrel\\ZELT Viewer\\2\\Layout");
-    EXPECT_EQ(SettingsKey(ParseProgramVersion("12.4"), {}), "Software\\Vantrel\\ZELT Viewer\\12");
-    // The build's own version text gives the numbers it was configured with.
     EXPECT_EQ(ReadProgramVersion().major, build::VersionMajor);
     EXPECT_EQ(ReadProgramVersion().build, build::VersionBuild);
 }

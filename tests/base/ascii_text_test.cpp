@@ -1,7 +1,6 @@
-#include "app/error_messages.h"
-#include "list/ascii_text.h"
-#include "list/code_page_437.h"
-#include "list/open_messages.h"
+#include "base/error_messages.h"
+#include "base/ascii_text.h"
+#include "base/code_page_437.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +35,7 @@ TEST(CodePage437, MapsEveryByteToOneCharacterAndBack)
     EXPECT_EQ(Cp437ToUtf8("a\xF8\xB3"), "a\u00B0\u2502");
 }
 
-TEST(Messages, NumberedAndOpenTexts)
+TEST(Messages, NumberedTexts)
 {
     EXPECT_EQ(ErrorMessageText(1), "Unable to load list !");
     EXPECT_EQ(ErrorMessageText(2), "Unable to create indexfile !");
@@ -44,8 +43,6 @@ TEST(Messages, NumberedAndOpenTexts)
     EXPECT_EQ(ErrorMessageText(10), "Unknown commandline parameter(s) !");
     EXPECT_EQ(ErrorMessageText(4), "Undefined error no. 4");
     EXPECT_EQ(ErrorMessageText(255), "Undefined error no. 255");
-    EXPECT_EQ(UnableToFindText("/lists/PORTS.LST"), "Unable to find \"PORTS.LST\" !");
-    EXPECT_EQ(UnableToOpenText("/lists/PORTS.LST"), "Unable to open \"/lists/PORTS.LST\" !");
 }
 
 } // namespace

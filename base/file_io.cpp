@@ -1,0 +1,251 @@
+#include "base/file_io.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+
+#ifdef _WIN32
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zelt {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::error_code LastError()
+{
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
+
+// Enough tries for a few abandoned temporary files of crashed runs.
+constexpr int TemporaryNameTries = 100;
+
+fs::path TemporaryNameFor(const fs::path& target, int attempt)
+{
+    fs::path name = target;
+    name += ".tmp";
+    if (attempt > 0)
+        name += std::to_string(attempt);
+    return name;
+}
+
+} // namespace
+
+fs::path PathFromBytes(std::string_view name)
+{
+#ifdef _WIN32
+    // File names on Windows reach the core as UTF-8.
+    return fs::path(std::u8string(name.begin(), name.end()));
+#else
+    return fs::path(std::string(name));
+#endif
+}
+
+FileHandle OpenSharedRead(const fs::path& path)
+{
+#ifdef _WIN32
+    return FileHandle(_wfsopen(path.c_str(), L"rb", _SH_DENYWR));
+#else
+    return FileHandle(std::fopen(path.c_str(), "rb"));
+#endif
+}
+
+std::optional<std::string> ReadFileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in)
+        return std::nullopt;
+    const std::streamoff size = in.tellg();
+    if (size < 0)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.seekg(0);
+    if (!in.read(bytes.data(), size))
+        return std::nullopt;
+    return bytes;
+}
+
+FileHandle FileSystem::createNew(const fs::path& path, std::error_code& error) const
+{
+    errno = 0;
+#ifdef _WIN32
+    int descriptor = -1;
+    const int result = _wsopen_s(&descriptor, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
+                                 _SH_DENYRW, _S_IREAD | _S_IWRITE);
+    std::FILE* file = result == 0 ? _fdopen(descriptor, "wb") : nullptr;
+    if (result == 0 && file == nullptr)
+        _close(descriptor);
+#else
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    std::FILE* file = descriptor >= 0 ? ::fdopen(descriptor, "wb") : nullptr;
+    if (descriptor >= 0 && file == nullptr)
+        ::close(descriptor);
+#endif
+    if (file == nullptr)
+        error = LastError();
+    return FileHandle(file);
+}
+
+FileHandle FileSystem::openRead(const fs::path& path, std::error_code& error) const
+{
+    errno = 0;
+    FileHandle file = OpenSharedRead(path);
+    if (!file)
+        error = LastError();
+    return file;
+}
+
+bool FileSystem::write(std::FILE* file, std::string_view bytes, std::error_code& error) const
+{
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
+        return true;
+    error = LastError();
+    return false;
+}
+
+std::size_t FileSystem::read(std::FILE* file, char* buffer, std::size_t size,
+                             std::error_code& error) const
+{
+    errno = 0;
+    const std::size_t count = std::fread(buffer, 1, size, file);
+    if (count < size && std::ferror(file))
+        error = LastError();
+    return count;
+}
+
+bool FileSystem::finish(std::FILE* file, std::error_code& error) const
+{
+    errno = 0;
+    if (std::fflush(file) != 0) {
+        error = LastError();
+        return false;
+    }
+#ifdef _WIN32
+    const bool synced = _commit(_fileno(file)) == 0;
+#else
+    const bool synced = ::fsync(::fileno(file)) == 0;
+#endif
+    if (!synced)
+        error = LastError();
+    return synced;
+}
+
+void FileSystem::rename(const fs::path& from, const fs::path& to, std::error_code& error) const
+{
+    fs::rename(from, to, error);
+}
+
+void FileSystem::remove(const fs::path& path, std::error_code& error) const
+{
+    fs::remove(path, error);
+}
+
+const FileSystem& RealFileSystem() noexcept
+{
+    static const FileSystem files;
+    return files;
+}
+
+AtomicFileWriter::AtomicFileWriter(fs::path target, const FileSystem& files)
+    : m_files(files)
+    , m_target(std::move(target))
+{}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (!m_committed)
+        discardTemporary();
+}
+
+bool AtomicFileWriter::begin()
+{
+    m_started = true;
+    std::error_code error;
+    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+        error.clear();
+        const fs::path candidate = TemporaryNameFor(m_target, attempt);
+        m_file = m_files.createNew(candidate, error);
+        if (m_file) {
+            m_temporary = candidate;
+            return true;
+        }
+        std::error_code existsError;
+        if (!fs::exists(candidate, existsError))
+            break;
+    }
+    return fail(FileError::Step::Create, m_target, error);
+}
+
+bool AtomicFileWriter::append(std::string_view bytes)
+{
+    if (m_error)
+        return false;
+    if (!m_started && !begin())
+        return false;
+    std::error_code error;
+    if (!m_files.write(m_file.get(), bytes, error))
+        return fail(FileError::Step::Write, m_target, error);
+    return true;
+}
+
+bool AtomicFileWriter::finishTemporary()
+{
+    if (!append({}))
+        return false;
+    std::error_code error;
+    const bool finished = m_files.finish(m_file.get(), error);
+    // Closing writes what is still buffered, so it can fail too.
+    const bool closed = std::fclose(m_file.release()) == 0;
+    if (!finished || !closed)
+        return fail(FileError::Step::Write, m_target, error ? error : LastError());
+    return true;
+}
+
+bool AtomicFileWriter::replaceTarget()
+{
+    std::error_code error;
+    m_files.rename(m_temporary, m_target, error);
+    if (error)
+        return fail(FileError::Step::Rename, m_target, error);
+    m_committed = true;
+    return true;
+}
+
+bool AtomicFileWriter::fail(FileError::Step step, const fs::path& path, std::error_code code)
+{
+    if (!m_error)
+        m_error = FileError{step, path, code};
+    discardTemporary();
+    return false;
+}
+
+void AtomicFileWriter::discardTemporary()
+{
+    m_file.reset();
+    if (m_temporary.empty())
+        return;
+    std::error_code ignored;
+    // A temporary file given read-only attributes before the rename must still go.
+    fs::permissions(m_temporary, fs::perms::owner_write, fs::perm_options::add, ignored);
+    m_files.remove(m_temporary, ignored);
+    m_temporary.clear();
+}
+
+std::optional<FileError> WriteFileAtomically(const fs::path& target, std::string_view bytes,
+                                             const FileSystem& files)
+{
+    AtomicFileWriter writer(target, files);
+    if (writer.append(bytes) && writer.commit())
+        return std::nullopt;
+    return writer.error();
+}
+
+} // namespace zelt

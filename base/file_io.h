@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace zelt {
+
+std::filesystem::path PathFromBytes(std::string_view name);
+
+// What went wrong with a file, for the one place that turns it into a message.
+struct FileError {
+    enum class Step { Open, Create, Read, Write, Rename };
+    Step step;
+    std::filesystem::path path;
+    std::error_code code;
+};
+
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a file for reading while other programs may not write to it (on
+// Windows; elsewhere a plain read-only open).
+FileHandle OpenSharedRead(const std::filesystem::path& path);
+
+// The whole content of a file, nothing when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
+
+// The file system steps that writers go through. Tests derive from it to fail
+// at a chosen step; everyone else uses RealFileSystem().
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Creates a new file for writing; nothing (and the error) when it exists
+    // already or cannot be made.
+    virtual FileHandle createNew(const std::filesystem::path& path, std::error_code& error) const;
+    virtual FileHandle openRead(const std::filesystem::path& path, std::error_code& error) const;
+    virtual bool write(std::FILE* file, std::string_view bytes, std::error_code& error) const;
+    virtual std::size_t read(std::FILE* file, char* buffer, std::size_t size,
+                             std::error_code& error) const;
+    // Flushes the file's buffers and asks the system to put it on disk.
+    virtual bool finish(std::FILE* file, std::error_code& error) const;
+    virtual void rename(const std::filesystem::path& from, const std::filesystem::path& to,
+                        std::error_code& error) const;
+    virtual void remove(const std::filesystem::path& path, std::error_code& error) const;
+};
+
+const FileSystem& RealFileSystem() noexcept;
+
+// Writes a file so that readers only ever see the old content or the whole new
+// one: the bytes go to a temporary file beside the target, which replaces the
+// target only once all of it was written and flushed. Until commit() succeeds
+// the target is untouched; an abandoned writer removes its temporary file.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target,
+                              const FileSystem& files = RealFileSystem());
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // False once any step failed; error() says which.
+    bool append(std::string_view bytes);
+    // Runs beforeReplace on the finished temporary file (time stamps, moving
+    // the old target aside and the like), then renames it over the target.
+    // beforeReplace returning false leaves the target as it is.
+    template <typename BeforeReplace>
+    bool commit(BeforeReplace&& beforeReplace)
+    {
+        if (!finishTemporary())
+            return false;
+        if (!beforeReplace(static_cast<const std::filesystem::path&>(m_temporary)))
+            return fail(FileError::Step::Rename, m_target, {});
+        return replaceTarget();
+    }
+    bool commit()
+    {
+        return commit([](const std::filesystem::path&) { return true; });
+    }
+
+    const std::optional<FileError>& error() const noexcept { return m_error; }
+    const std::filesystem::path& target() const noexcept { return m_target; }
+
+private:
+    bool begin();
+    bool finishTemporary();
+    bool replaceTarget();
+    bool fail(FileError::Step step, const std::filesystem::path& path, std::error_code code);
+    void discardTemporary();
+
+    const FileSystem& m_files;
+    std::filesystem::path m_target;
+    std::filesystem::path m_temporary;
+    FileHandle m_file;
+    std::optional<FileError> m_error;
+    bool m_started = false;
+    bool m_committed = false;
+};
+
+// The whole of bytes as the new content of target, atomically; the error when
+// the old content stays.
+std::optional<FileError> WriteFileAtomically(const std::filesystem::path& target,
+                                             std::string_view bytes,
+                                             const FileSystem& files = RealFileSystem());
+
+} // namespace zelt

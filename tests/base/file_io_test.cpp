@@ -1,0 +1,154 @@
+#include "base/file_io.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zelt::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Fails the one step it is told to, the way a full disk or a locked file would.
+class FailingFileSystem final : public FileSystem {
+public:
+    enum class Step { None, Create, WriteSecond, Finish, Rename };
+    explicit FailingFileSystem(Step step)
+        : m_step(step)
+    {}
+
+    FileHandle createNew(const fs::path& path, std::error_code& error) const override
+    {
+        if (m_step == Step::Create) {
+            error = std::make_error_code(std::errc::permission_denied);
+            return nullptr;
+        }
+        return FileSystem::createNew(path, error);
+    }
+    bool write(std::FILE* file, std::string_view bytes, std::error_code& error) const override
+    {
+        if (m_step == Step::WriteSecond && ++m_writes == 2) {
+            // Half of it reaches the file before the disk is full.
+            FileSystem::write(file, bytes.substr(0, bytes.size() / 2), error);
+            error = std::make_error_code(std::errc::no_space_on_device);
+            return false;
+        }
+        return FileSystem::write(file, bytes, error);
+    }
+    bool finish(std::FILE* file, std::error_code& error) const override
+    {
+        if (m_step == Step::Finish) {
+            error = std::make_error_code(std::errc::io_error);
+            return false;
+        }
+        return FileSystem::finish(file, error);
+    }
+    void rename(const fs::path& from, const fs::path& to, std::error_code& error) const override
+    {
+        if (m_step == Step::Rename) {
+            error = std::make_error_code(std::errc::device_or_resource_busy);
+            return;
+        }
+        FileSystem::rename(from, to, error);
+    }
+
+private:
+    Step m_step;
+    mutable int m_writes = 0;
+};
+
+std::size_t FileCount(const fs::path& folder)
+{
+    return static_cast<std::size_t>(
+        std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(AtomicFileWriter, ReplacesTheTargetWholeAndLeavesNothingBehind)
+{
+    const TempDir dir;
+    const fs::path target = dir.write("TOPIC.TXT", "old\r\n");
+    AtomicFileWriter writer(target);
+    ASSERT_TRUE(writer.append("new "));
+    EXPECT_EQ(ReadBytes(target), "old\r\n") << "the target changes only at the commit";
+    ASSERT_TRUE(writer.append("content\r\n"));
+    ASSERT_TRUE(writer.commit());
+    EXPECT_EQ(ReadBytes(target), "new content\r\n");
+    EXPECT_EQ(FileCount(dir.path()), 1u);
+
+    EXPECT_FALSE(WriteFileAtomically(dir.path() / "EMPTY.TXT", ""));
+    EXPECT_EQ(ReadBytes(dir.path() / "EMPTY.TXT"), "");
+}
+
+TEST(AtomicFileWriter, EveryFailureKeepsTheOldFileByteForByte)
+{
+    using Step = FailingFileSystem::Step;
+    const std::string old("old \xC4\xB3 bytes\r\n\x1A", 16);
+    const std::string replacement(100000, 'x');
+    for (const auto& [step, expected] :
+         {std::pair{Step::Create, FileError::Step::Create},
+          std::pair{Step::WriteSecond, FileError::Step::Write},
+          std::pair{Step::Finish, FileError::Step::Write},
+          std::pair{Step::Rename, FileError::Step::Rename}}) {
+        const TempDir dir;
+        const fs::path target = dir.write("PORTS.LST", old);
+        const FailingFileSystem files(step);
+        AtomicFileWriter writer(target, files);
+        const bool written = writer.append(replacement) && writer.append(replacement) &&
+                             writer.commit();
+        EXPECT_FALSE(written);
+        ASSERT_TRUE(writer.error().has_value());
+        EXPECT_EQ(writer.error()->step, expected);
+        EXPECT_EQ(writer.error()->path, target);
+        EXPECT_TRUE(writer.error()->code);
+        EXPECT_EQ(ReadBytes(target), old);
+        EXPECT_EQ(FileCount(dir.path()), 1u) << "no temporary file is left";
+    }
+}
+
+TEST(AtomicFileWriter, RefusedPreparationAndAbandonedWritersKeepTheTarget)
+{
+    const TempDir dir;
+    const fs::path target = dir.write("A.LST", "old");
+    {
+        AtomicFileWriter writer(target);
+        ASSERT_TRUE(writer.append("new"));
+        EXPECT_FALSE(writer.commit([](const fs::path&) { return false; }));
+    }
+    {
+        AtomicFileWriter abandoned(target);
+        ASSERT_TRUE(abandoned.append("new"));
+    }
+    EXPECT_EQ(ReadBytes(target), "old");
+    EXPECT_EQ(FileCount(dir.path()), 1u);
+}
+
+TEST(AtomicFileWriter, TakesAnotherTemporaryNameWhenOneIsLeftOver)
+{
+    const TempDir dir;
+    const fs::path target = dir.path() / "MSR.LST";
+    dir.write("MSR.LST.tmp", "left by a crash");
+    EXPECT_FALSE(WriteFileAtomically(target, "fresh"));
+    EXPECT_EQ(ReadBytes(target), "fresh");
+    EXPECT_EQ(ReadBytes(dir.path() / "MSR.LST.tmp"), "left by a crash");
+}
+
+TEST(AtomicFileWriter, MissingFolderIsACreateError)
+{
+    const TempDir dir;
+    const auto error = WriteFileAtomically(dir.path() / "no" / "such" / "file", "x");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->step, FileError::Step::Create);
+}
+
+TEST(FileReading, WholeFileAndSharedOpen)
+{
+    const TempDir dir;
+    const std::string bytes("a\0b\r\n\x1A\xFF", 7);
+    const fs::path file = dir.write("B.LST", bytes);
+    EXPECT_EQ(ReadFileBytes(file), bytes);
+    EXPECT_FALSE(ReadFileBytes(dir.path() / "missing"));
+    EXPECT_TRUE(OpenSharedRead(file));
+    EXPECT_FALSE(OpenSharedRead(dir.path() / "missing"));
+}
+
+} // namespace
+} // namespace zelt::test
