@@ -77,8 +77,9 @@ FileHandle FileSystem::createNew(const fs::path& path, std::error_code& error) c
     errno = 0;
 #ifdef _WIN32
     int descriptor = -1;
-    const int result = _wsopen_s(&descriptor, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                                 _SH_DENYRW, _S_IREAD | _S_IWRITE);
+    const int result =
+        _wsopen_s(&descriptor, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
+                  _S_IREAD | _S_IWRITE);
     std::FILE* file = result == 0 ? _fdopen(descriptor, "wb") : nullptr;
     if (result == 0 && file == nullptr)
         _close(descriptor);

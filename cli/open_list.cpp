@@ -1,43 +1,25 @@
 #include "cli/open_list.h"
 
-#include "base/error_messages.h"
-#include "list/file_entry.h"
-#include "list/open_messages.h"
+#include "list/open_list.h"
 
 #include <charconv>
 
 namespace zelt::cli {
 
-namespace {
-
-void Report(Streams streams, const std::string& text)
-{
-    std::fprintf(streams.err, "zelt: %s\n", text.c_str());
-}
-
-} // namespace
-
 std::optional<TopicReader> OpenListForCli(LoadedList& list, const LoadRequest& request,
                                           Streams streams)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(PathFromBytes(request.listFileName), error)) {
-        Report(streams, UnableToFindText(request.listFileName));
-        return std::nullopt;
-    }
     LoadObserver quiet;
-    const LoadOutcome outcome = LoadListTopics(list, request, quiet);
-    if (outcome.error)
-        Report(streams, ErrorMessageText(*outcome.error) + " (" + request.listFileName + ")");
-    if (!outcome.loaded)
-        return std::nullopt;
-    // Topic texts are read from the list file, so it must open too.
-    auto reader = TopicReader::Open(request.listFileName);
-    if (!reader) {
-        Report(streams, UnableToOpenText(request.listFileName));
-        list.reset();
+    OpenListResult result = OpenList(list, request, quiet);
+    for (const OpenListMessage& message : result.messages) {
+        // A numbered message does not name the list, so the report adds it.
+        if (message.number)
+            std::fprintf(streams.err, "zelt: %s (%s)\n", message.text.c_str(),
+                         request.listFileName.c_str());
+        else
+            std::fprintf(streams.err, "zelt: %s\n", message.text.c_str());
     }
-    return reader;
+    return std::move(result.stream);
 }
 
 std::optional<TopicReader> OpenListForCli(LoadedList& list, std::string_view listFileName,

@@ -18,6 +18,20 @@ void LoadedList::reset()
     m_viewRowCount = 0;
 }
 
+void LoadedList::setCurrentTopic(TopicNumber topic)
+{
+    view.currentTopicIdentifier = m_topics.identifier(topic);
+    view.currentTopicTitle = m_topics.title(topic);
+    view.currentTopicNumber = static_cast<std::int32_t>(topic);
+}
+
+void LoadedList::clearCurrentTopic()
+{
+    view.currentTopicNumber = -1;
+    view.currentTopicIdentifier.clear();
+    view.currentTopicTitle.clear();
+}
+
 void LoadedList::beginLoad(std::size_t capacity)
 {
     m_topics.clear();

@@ -43,6 +43,14 @@ public:
     // Empties the model; the row map keeps its single start-up entry only
     // before the first list is opened.
     void reset();
+    // No list is open: no files, no topics, no category and no topic shown.
+    void close() { reset(); }
+
+    // The topic the view shows; its identifier and title are kept so that
+    // they stay valid while the grid shows another category.
+    void setCurrentTopic(TopicNumber topic);
+    void clearCurrentTopic();
+    bool hasCurrentTopic() const noexcept { return view.currentTopicNumber >= 0; }
 
     void beginLoad(std::size_t capacity);
     // Grows the arrays in steps of 1000 topics while a scan counts them.

@@ -124,8 +124,7 @@ bool RegFileStore::commit()
     AtomicFileWriter writer(m_file, m_files);
     // The broken file is kept aside only once its replacement is complete.
     const bool replaced =
-        writer.append(FormatRegFile(m_document)) &&
-        writer.commit([this](const fs::path&) {
+        writer.append(FormatRegFile(m_document)) && writer.commit([this](const fs::path&) {
             if (m_state != FileState::Broken)
                 return true;
             if (!MoveAside(m_file))

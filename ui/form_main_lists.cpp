@@ -1,7 +1,8 @@
+#include "app/program_state.h"
 #include "browse/category_box.h"
 #include "browse/show_category.h"
 #include "list/file_entry.h"
-#include "list/list_loader.h"
+#include "list/open_list.h"
 #include "list/open_messages.h"
 #include "settings/settings.h"
 #include "ui/busy_window.h"
@@ -15,7 +16,6 @@
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
 #include "ui/pane_layout_controller.h"
-#include "app/program_state.h"
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
@@ -31,9 +31,8 @@ namespace zelt {
 
 void TFormMain::openList(const std::string& fileName)
 {
-    std::error_code error;
-    if (fileName.empty() || !std::filesystem::exists(PathFromBytes(fileName), error)) {
-        m_messages.inform(FromUtf8(UnableToFindText(fileName)));
+    if (const auto missing = MissingListMessage(fileName)) {
+        m_messages.inform(FromUtf8(missing->text));
         return;
     }
     closeList();
@@ -44,17 +43,22 @@ void TFormMain::openList(const std::string& fileName)
     request.indexMode = IndexMode{m_settings.DontUseIndexFile, m_settings.LoadTopicsDirect};
     request.forceRebuild = m_forceRebuild;
     ListLoadFeedback feedback(*m_status, *m_hints);
-    LoadOutcome outcome;
-    m_panel->model()->changeRows([&] { outcome = LoadListTopics(m_list, request, feedback); });
+    OpenListResult result;
+    m_panel->model()->changeRows([&] { result = OpenList(m_list, request, feedback); });
     m_updater->markDirty();
-    if (outcome.error)
-        m_messages.warn(FromUtf8(ErrorMessageText(*outcome.error)));
-    if (!outcome.loaded) {
+    for (const OpenListMessage& message : result.messages) {
+        if (message.number)
+            m_messages.warn(FromUtf8(message.text));
+        else
+            m_messages.inform(FromUtf8(message.text));
+    }
+    if (!result.opened()) {
         closeList();
         return;
     }
+    m_listStream = std::move(result.stream);
     if (!finishOpen()) {
-        m_messages.inform(FromUtf8(UnableToOpenText(m_list.files.listFileName)));
+        m_messages.inform(FromUtf8(UnableToOpenText(fileName)));
         closeList();
     }
 }
@@ -62,13 +66,8 @@ void TFormMain::openList(const std::string& fileName)
 bool TFormMain::finishOpen()
 {
     try {
-        m_listStream = TopicReader::Open(m_list.files.listFileName);
-        if (!m_listStream)
-            return false;
         m_panes->unzoom();
         m_panel->topicView()->clearTopic();
-        m_list.view.currentTopicIdentifier.clear();
-        m_list.view.currentTopicNumber = -1;
         m_panel->grid()->setEnabled(true);
         m_panel->topicView()->setEnabled(false);
         m_panel->topicView()->hide();
@@ -95,10 +94,6 @@ bool TFormMain::finishOpen()
 
 void TFormMain::closeList()
 {
-    m_list.files.listFileName.clear();
-    m_list.files.listKind = ListKind::None;
-    m_list.files.indexFileName.clear();
-    m_list.view.currentCategory = 0;
     m_listStream.reset();
     m_panes->unzoom();
     m_panel->topicView()->clearTopic();
@@ -109,7 +104,7 @@ void TFormMain::closeList()
     m_bands->categoryButton()->setEnabled(false);
     m_listMenu->clearTicks();
     m_panel->seeAlsoButton()->setEnabled(false);
-    m_panel->model()->changeRows([this] { m_list.reset(); });
+    m_panel->model()->changeRows([this] { m_list.close(); });
     m_panel->currentTopicLabel()->clear();
     m_panel->update();
     updateStatusBar(StatusKind::ListChanged);

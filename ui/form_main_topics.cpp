@@ -60,10 +60,7 @@ void TFormMain::showTopic(std::int32_t n, std::string_view shown)
     // Whatever fails while the text is placed or formatted stays as far as it got.
     try {
         view.setTopicText(shown);
-        const auto topic = static_cast<TopicNumber>(n);
-        m_list.view.currentTopicIdentifier = m_list.topics().identifier(topic);
-        m_list.view.currentTopicTitle = m_list.topics().title(topic);
-        m_list.view.currentTopicNumber = n;
+        m_list.setCurrentTopic(static_cast<TopicNumber>(n));
         m_panel->currentTopicLabel()->setText(FromCp437(m_list.view.currentTopicIdentifier));
         formatTopic(shown);
         view.showStart();

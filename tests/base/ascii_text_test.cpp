@@ -1,6 +1,6 @@
-#include "base/error_messages.h"
 #include "base/ascii_text.h"
 #include "base/code_page_437.h"
+#include "base/error_messages.h"
 
 #include <gtest/gtest.h>
 

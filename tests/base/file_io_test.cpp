@@ -83,17 +83,16 @@ TEST(AtomicFileWriter, EveryFailureKeepsTheOldFileByteForByte)
     using Step = FailingFileSystem::Step;
     const std::string old("old \xC4\xB3 bytes\r\n\x1A", 16);
     const std::string replacement(100000, 'x');
-    for (const auto& [step, expected] :
-         {std::pair{Step::Create, FileError::Step::Create},
-          std::pair{Step::WriteSecond, FileError::Step::Write},
-          std::pair{Step::Finish, FileError::Step::Write},
-          std::pair{Step::Rename, FileError::Step::Rename}}) {
+    for (const auto& [step, expected] : {std::pair{Step::Create, FileError::Step::Create},
+                                         std::pair{Step::WriteSecond, FileError::Step::Write},
+                                         std::pair{Step::Finish, FileError::Step::Write},
+                                         std::pair{Step::Rename, FileError::Step::Rename}}) {
         const TempDir dir;
         const fs::path target = dir.write("PORTS.LST", old);
         const FailingFileSystem files(step);
         AtomicFileWriter writer(target, files);
-        const bool written = writer.append(replacement) && writer.append(replacement) &&
-                             writer.commit();
+        const bool written =
+            writer.append(replacement) && writer.append(replacement) && writer.commit();
         EXPECT_FALSE(written);
         ASSERT_TRUE(writer.error().has_value());
         EXPECT_EQ(writer.error()->step, expected);

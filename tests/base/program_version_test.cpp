@@ -1,5 +1,5 @@
-#include "base/version.h"
 #include "base/program_version.h"
+#include "base/version.h"
 
 #include <gtest/gtest.h>
 

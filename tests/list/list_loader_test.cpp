@@ -252,7 +252,7 @@ TEST(ListLoader, IndexThatCannotBeWrittenStillLoadsTheTopics)
     EXPECT_EQ(outcome.error, ErrorUnableToCreateIndexFile);
     EXPECT_EQ(list.topicCount(), 3);
     EXPECT_TRUE(fs::is_directory(dir.path() / "INTERRUP.zeltv" / "keep"));
-    EXPECT_FALSE(fs::exists(dir.path() / "INTERRUP.zeltv.new"));
+    EXPECT_FALSE(fs::exists(dir.path() / "INTERRUP.zeltv.tmp"));
 }
 
 TEST(ListLoader, ReadOnlyListGivesAReadOnlyIndex)

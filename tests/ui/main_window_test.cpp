@@ -200,8 +200,7 @@ TEST(TopicsGridModelTest, AnswersIdentifiersAndTitlesThroughTheCodePage)
     ASSERT_TRUE(LoadListTopics(list, request, quiet).loaded);
 
     TopicsGridModel model(list);
-    QAbstractItemModelTester tester(&model,
-                                    QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     ASSERT_EQ(model.rowCount(), 4);
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal, Qt::DisplayRole), "Topic");
