@@ -10,12 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string SampleList()
-{
-    return DosLines({"Sample list for tests", "", Divider('D', "214C"), "INT 21 - EXIT",
-                     "\tAH = 4Ch", "", Divider('V', "1000"), "INT 10 - SET MODE", "text"});
-}
-
 LoadOutcome Open(LoadedList& list, const std::string& name, IndexMode mode = {},
                  bool forceRebuild = false)
 {

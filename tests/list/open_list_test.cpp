@@ -8,12 +8,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string TwoTopics()
-{
-    return DosLines({"Sample list for tests", "", Divider('D', "214C"), "INT 21 - END PROGRAM",
-                     "\tAH = 4Ch", "", Divider('V', "1000"), "INT 10 - VIDEO MODE", "text"});
-}
-
 OpenListResult Open(LoadedList& list, const std::string& name)
 {
     LoadRequest request;
@@ -26,7 +20,7 @@ OpenListResult Open(LoadedList& list, const std::string& name)
 TEST(OpenList, OpensTheTopicsAndTheStreamForTheirTexts)
 {
     const TempDir dir;
-    const std::string name = dir.write("INTERRUP.LST", TwoTopics());
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
     LoadedList list;
     list.view.currentTopicNumber = 5;
     OpenListResult result = Open(list, name);
@@ -37,7 +31,7 @@ TEST(OpenList, OpensTheTopicsAndTheStreamForTheirTexts)
     EXPECT_FALSE(list.hasCurrentTopic());
     const auto text = result.stream->read(list.topics().start(1), list.topics().length(1));
     ASSERT_TRUE(text);
-    EXPECT_TRUE(text->starts_with("INT 21 - END PROGRAM\r\n"));
+    EXPECT_TRUE(text->starts_with("INT 21 - EXIT\r\n"));
 
     EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
 }
@@ -54,7 +48,7 @@ TEST(OpenList, ReportsInTheOrderTheViewerShowsThem)
     EXPECT_TRUE(MissingListMessage(""));
 
     // A folder where the index belongs: loaded, with message 2.
-    const std::string name = dir.write("INTERRUP.LST", TwoTopics());
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
     fs::create_directories(dir.path() / "INTERRUP.zeltv");
     const OpenListResult unindexed = Open(list, name);
     EXPECT_TRUE(unindexed.opened());
@@ -85,12 +79,12 @@ TEST(LoadedList, CurrentTopicAndCloseKeepTheViewStateConsistent)
 {
     const TempDir dir;
     LoadedList list;
-    ASSERT_TRUE(Open(list, dir.write("INTERRUP.LST", TwoTopics())).opened());
+    ASSERT_TRUE(Open(list, dir.write("INTERRUP.LST", SampleList())).opened());
     list.setCurrentTopic(2);
     EXPECT_TRUE(list.hasCurrentTopic());
     EXPECT_EQ(list.view.currentTopicNumber, 2);
     EXPECT_EQ(list.view.currentTopicIdentifier, "1000");
-    EXPECT_EQ(list.view.currentTopicTitle, "INT 10 - VIDEO MODE");
+    EXPECT_EQ(list.view.currentTopicTitle, "INT 10 - SET MODE");
     list.view.currentCategory = 'V';
 
     list.close();

@@ -7,6 +7,13 @@
 
 namespace zelt::test {
 
+// The list information topic and two topics of categories D and V.
+inline std::string SampleList()
+{
+    return DosLines({"Sample list for tests", "", Divider('D', "214C"), "INT 21 - EXIT",
+                     "\tAH = 4Ch", "", Divider('V', "1000"), "INT 10 - SET MODE", "text"});
+}
+
 // Scans bytes written to a file of the given name, never touching an index.
 inline LoadOutcome ScanBytes(LoadedList& list, const TempDir& dir, std::string_view bytes,
                              std::string_view name = "INTERRUP.LST")
