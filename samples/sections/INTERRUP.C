@@ -1,122 +1,122 @@
 --------t-2D--01--------------------------------------------
-INT 2D - ALTERNATE MULTIPLEX INTERRUPT - GET PRIVATE ENTRY POINT
+INT 2D - ALTERNATE MULTIPLEX INTERRUPT - DIRECT CALL ADDRESS
 	AL = 01h
 	AH = multiplex number
-Return:	AL = 00h if not supported
-	AL = FFh if supported: DX:BX -> entry point for bypassing interrupt
-	  chain
+Return:	AL = 00h when there is no such entry
+	AL = FFh when there is: DX:BX -> address to call without going
+	  through the interrupt chain
 SeeAlso: AL=00h
 
 --------t-2D--02--------------------------------------------
-INT 2D - ALTERNATE MULTIPLEX INTERRUPT - UNINSTALL
+INT 2D - ALTERNATE MULTIPLEX INTERRUPT - REMOVE THE RESIDENT PROGRAM
 	AL = 02h
 	AH = multiplex number
-	DX:BX -> return address for a successful uninstall (may be ignored)
-Return:	AL = status: 00h not implemented, 01h unsuccessful, 02h cannot do
-	  now but will later, 03h safe to remove but no resident uninstaller,
-	  04h-FEh removed, FFh successful
+	DX:BX -> where to go once removed (the TSR may ignore it)
+Return:	AL = status: 00h not available, 01h failed, 02h not possible
+	  yet but later, 03h may be removed but cannot remove itself,
+	  04h-FEh removed, FFh done
 SeeAlso: AL=00h,AL=04h
 
 --------t-2D--04--------------------------------------------
-INT 2D - ALTERNATE MULTIPLEX INTERRUPT - DETERMINE CHAINED INTERRUPTS
+INT 2D - ALTERNATE MULTIPLEX INTERRUPT - WHICH VECTORS ARE HOOKED
 	AL = 04h
 	AH = multiplex number
-	BL = interrupt number (except 2Dh)
-Return:	AL = status: 00h not implemented, 01h (obsolete) unable to tell,
-	  02h (obsolete) hooked, 03h (obsolete) hooked with new-style
-	  hooks, 04h DX:BX -> list of hooked interrupts
-Note:	the list has three-byte entries (interrupt number, offset of the
-	  handler) and ends with interrupt 2Dh
+	BL = vector to ask about (not 2Dh)
+Return:	AL = status: 00h not available, 01h (obsolete) cannot tell,
+	  02h (obsolete) hooked, 03h (obsolete) hooked in the newer
+	  way, 04h DX:BX -> list of the hooked vectors
+Note:	each list entry has three bytes (vector number, offset of its
+	  handler); the entry for 2Dh comes last
 SeeAlso: AL=02h
 
 --------D-2E------------------------------------------------
-INT 2E U - DOS 2+ - PASS COMMAND TO COMMAND INTERPRETER FOR EXECUTION
-	DS:SI -> command line: count byte, text, CR
-Return:	all registers except CS:IP destroyed
-	AX = status (4DOS and later versions of COMMAND.COM)
-Notes:	runs the command in the copy of COMMAND.COM loaded first, not in a
-	  new one; changes to the environment affect that master copy
-	batch files run this way cannot be interrupted safely
+INT 2E U - DOS 2+ - RUN A COMMAND LINE IN THE FIRST COMMAND.COM
+	DS:SI -> command line: length byte, text, CR
+Return:	every register but CS:IP may be lost
+	AX = status (4DOS and newer COMMAND.COM only)
+Notes:	the command runs in the COMMAND.COM that was loaded first, not in a
+	  fresh copy; changes to its environment land in that first copy
+	batch files started this way cannot be stopped safely
 SeeAlso: INT 21/AX=4B00h,INT 2F/AX=AE00h
 
 --------P-2F0100--------------------------------------------
-INT 2F - DOS 3.0+ PRINT - INSTALLATION CHECK
+INT 2F - DOS 3.0+ PRINT - IS PRINT LOADED
 	AX = 0100h
-Return:	AL = status: 00h not installed, OK to install; 01h not installed,
-	  not OK to install; FFh installed
-Note:	AH values 00h-BFh of this interrupt belong to the operating system;
-	  C0h-FFh are free for applications
+Return:	AL = status: 00h absent and may be loaded; 01h absent and may
+	  not be loaded; FFh loaded
+Note:	AH values 00h-BFh of INT 2F are kept for the operating system;
+	  C0h-FFh are left to applications
 SeeAlso: AX=0101h,INT 2D/AL=00h
 
 --------P-2F0101--------------------------------------------
-INT 2F - DOS 3.0+ PRINT - SUBMIT FILE FOR PRINTING
+INT 2F - DOS 3.0+ PRINT - ADD A FILE TO THE QUEUE
 	AX = 0101h
-	DS:DX -> submit packet: BYTE level (0), DWORD pointer to ASCIZ filename
-Return:	CF clear if successful
-	CF set on error: AX = error code (01h, 02h, 03h, 04h, 05h, 08h, 0Ch)
-Note:	the filename may not contain wildcards
+	DS:DX -> packet: BYTE level (0), then DWORD -> file name, ASCIZ
+Return:	CF off when it worked
+	CF on if it failed: AX = error code (01h, 02h, 03h, 04h, 05h, 08h, 0Ch)
+Note:	wildcards in the name are not allowed
 SeeAlso: AX=0100h,AX=0102h
 
 --------f-2F0600--------------------------------------------
-INT 2F - DOS 3.2+ ASSIGN - INSTALLATION CHECK
+INT 2F - DOS 3.2+ ASSIGN - IS ASSIGN LOADED
 	AX = 0600h
-Return:	AL = 00h not installed, FFh installed
+Return:	AL = 00h absent, FFh loaded
 SeeAlso: AX=0601h
 
 --------f-2F1000--------------------------------------------
-INT 2F - SHARE - INSTALLATION CHECK
+INT 2F - SHARE - IS SHARE LOADED
 	AX = 1000h
-Return:	AL = 00h not installed, 01h not installed but not OK to install,
-	  FFh installed
-Note:	DOS 4.0 loads SHARE itself for large partitions
+Return:	AL = 00h absent, 01h absent and may not be loaded,
+	  FFh loaded
+Note:	DOS 4.0 loads SHARE on its own when partitions are large
 SeeAlso: INT 21/AH=5Ch
 
 --------N-2F1100--------------------------------------------
-INT 2F - NETWORK REDIRECTOR - INSTALLATION CHECK
+INT 2F - NETWORK REDIRECTOR - IS A REDIRECTOR LOADED
 	AX = 1100h
-Return:	AL = 00h not installed, 01h not OK to install, FFh installed
-Notes:	the redirector interface (AX=1101h-1130h) is how network clients
-	  and CD-ROM extensions become DOS drives
-	DOS calls these functions for every file operation on a remote drive
+Return:	AL = 00h absent, 01h absent and may not be loaded, FFh loaded
+Notes:	through the redirector calls (AX=1101h-1130h) network clients and
+	  CD-ROM extensions turn into DOS drives
+	DOS uses these calls for every file action on a remote drive
 SeeAlso: AX=1116h,INT 21/AX=5F02h
 
 --------N-2F1116--------------------------------------------
-INT 2F U - NETWORK REDIRECTOR - OPEN EXISTING REMOTE FILE
+INT 2F U - NETWORK REDIRECTOR - OPEN A FILE ON A NETWORK DRIVE
 	AX = 1116h
-	ES:DI -> uninitialized system file table entry for the file
-	SS = DOS data segment
-	[SP+4] = new open mode
-Return:	CF set on error: AX = DOS error code
-	CF clear if successful: the SFT entry is filled
+	ES:DI -> empty system file table entry for the file
+	SS = data segment of DOS
+	[SP+4] = open mode wanted
+Return:	CF on when it failed: AX = DOS error code
+	CF off when it worked: the SFT entry has been filled in
 SeeAlso: AX=1100h,INT 21/AH=3Dh
 
 --------D-2F1200--------------------------------------------
-INT 2F U - DOS 3.0+ internal - INSTALLATION CHECK
+INT 2F U - DOS 3.0+ internal - IS THE INTERNAL INTERFACE THERE
 	AX = 1200h
-Return:	AL = FFh (for compatibility; DOS is always present)
-Note:	the 12xxh calls give resident code access to DOS internals; they
-	  change between versions and need care
-! this sample lists only a few of them
+Return:	AL = FFh (DOS is always there; the call exists for symmetry)
+Note:	the 12xxh calls let resident code reach DOS internals; they differ
+	  from version to version, so use them with care
+! only a few of them appear in this sample
 SeeAlso: AX=1216h
 
 --------D-2F1216--------------------------------------------
-INT 2F U - DOS 3.0+ internal - GET ADDRESS OF SYSTEM FILE TABLE ENTRY
+INT 2F U - DOS 3.0+ internal - FIND AN SFT SLOT BY NUMBER
 	AX = 1216h
-	BX = system file table entry number
-Return:	CF clear if successful: ES:DI -> the entry
-	CF set if BX is larger than the number of entries
+	BX = number of the SFT entry
+Return:	CF off when it worked: ES:DI -> that entry
+	CF on when BX is beyond the last entry
 SeeAlso: INT 21/AH=52h
 
 --------D-2F1400--------------------------------------------
-INT 2F - NLSFUNC - INSTALLATION CHECK
+INT 2F - NLSFUNC - IS NLSFUNC LOADED
 	AX = 1400h
-Return:	AL = 00h not installed, FFh installed
-Note:	NLSFUNC loads the country information that INT 21/AH=38h and
-	  AH=65h return for code pages other than the boot one
+Return:	AL = 00h absent, FFh loaded
+Note:	NLSFUNC reads the country data that INT 21/AH=38h and AH=65h give
+	  for code pages other than the one DOS started with
 SeeAlso: INT 21/AH=38h
 
 --------T-2F1600--------------------------------------------
-INT 2F - TASKHOP task switcher - COMPATIBILITY PROBE
+INT 2F - TASKHOP task switcher - ANSWERS THE MULTITASKER PROBE
 	AX = 1600h
 Return:	AL = 00h if TASKHOP is not resident
 	AL = 7Fh if TASKHOP is resident, BX = segment of its data
@@ -128,331 +128,331 @@ Note:	this entry shares its function number with the Windows check below;
 SeeAlso: AX=1600h"Windows",AX=4B02h
 
 --------W-2F1600--------------------------------------------
-INT 2F - MS Windows - WINDOWS ENHANCED MODE INSTALLATION CHECK
+INT 2F - MS Windows - IS 386 ENHANCED MODE RUNNING
 	AX = 1600h
-Return:	AL = 00h neither Windows 3.x enhanced mode nor Windows/386 2.x
-	  running
-	AL = 01h or FFh Windows/386 2.x running
-	AL = 80h neither of them running, but an XMS driver handles the call
-	AL = major version (03h, 04h) of enhanced-mode Windows
+Return:	AL = 00h no Windows 3.x enhanced mode and no Windows/386 2.x
+	  present
+	AL = 01h or FFh Windows/386 2.x present
+	AL = 80h neither is present, but an XMS driver answered the call
+	AL = major version (03h, 04h) of Windows in enhanced mode
 	AH = minor version
-Note:	standard and real mode Windows do not answer; use AX=4680h for them
+Note:	Windows in standard or real mode gives no answer; ask AX=4680h there
 SeeAlso: AX=1605h,AX=160Ah,AX=1683h
 
 --------W-2F1605--------------------------------------------
-INT 2F C - MS Windows - WINDOWS ENHANCED MODE & 286 DOSX INIT BROADCAST
+INT 2F C - MS Windows - ENHANCED MODE & 286 DOSX ANNOUNCE THEIR START
 	AX = 1605h
 	ES:BX = 0000h:0000h
 	DS:SI = 0000h:0000h
 	CX = 0000h
-	DX = flags: bit 0 clear for enhanced mode, set for standard mode
-	DI = version number (0300h for 3.00)
-Return:	CX = 0000h if OK for Windows to load, nonzero to refuse
-	ES:BX -> startup info structure chained by each TSR
-	DS:SI -> virtual-8086 mode enable/disable callback (for memory
-	  managers)
-Note:	a TSR that receives this call must chain to the previous handler
-	  before filling in its own structure
+	DX = flags: bit 0 off for enhanced mode, on for standard mode
+	DI = version (0300h for 3.00)
+Return:	CX = 0000h when Windows may load, other values to stop it
+	ES:BX -> chain of startup structures, one added by each TSR
+	DS:SI -> routine that switches virtual-8086 mode off and on (for
+	  memory managers)
+Note:	a TSR that gets this call passes it on to the earlier handler first
+	  and then adds its own structure
 SeeAlso: AX=1608h
 
 --------W-2F1680--------------------------------------------
-INT 2F - MS Windows, DPMI, various - RELEASE CURRENT VIRTUAL MACHINE TIME-SLICE
+INT 2F - MS Windows, DPMI, various - HAND BACK THE REST OF THE SLICE
 	AX = 1680h
-Return:	AL = 00h if the call is supported
-	AL = 80h (unchanged) if not supported
-Note:	programs that wait in a loop for a key or an event should call
-	  this, because it tells the multitasker that the rest of the time
-	  slice is not needed
+Return:	AL = 00h when the call is known
+	AL = 80h (as it was) when it is not
+Note:	a program that loops while waiting for a key or another event should
+	  make this call, so the multitasker knows the rest of its time
+	  can go to others
 SeeAlso: INT 15/AX=1000h,INT 28,INT 7A/BX=000Ah
 
 --------W-2F1683--------------------------------------------
-INT 2F - MS Windows 3+ - GET CURRENT VIRTUAL MACHINE ID
+INT 2F - MS Windows 3+ - WHICH VIRTUAL MACHINE IS THIS
 	AX = 1683h
-Return:	BX = current virtual machine ID
-Note:	Windows itself runs in the system VM, whose ID is 0001h
+Return:	BX = number of the virtual machine that is running
+Note:	Windows itself lives in the system VM, number 0001h
 SeeAlso: AX=1684h/BX=0021h
 
 --------W-2F1684BX0021--------------------------------------
-INT 2F P - MS Windows - GET DEVICE API ENTRY POINT - PAGEFILE
+INT 2F P - MS Windows - FIND VxD CALL ADDRESS - PAGEFILE
 	AX = 1684h
-	BX = 0021h (virtual device ID of the paging file device)
+	BX = 0021h (ID of the paging file VxD)
 	ES:DI = 0000h:0000h
-Return:	ES:DI -> VxD API entry point, or 0:0 if the VxD has no API for the
-	  current mode
-Note:	the same call with other BX values gives the entry points of other
-	  virtual devices
+Return:	ES:DI -> address to call the VxD at, or 0:0 if it offers no calls
+	  in the present mode
+Note:	other values in BX give the call addresses of other virtual
+	  devices
 SeeAlso: AX=1683h,AX=1684h/BX=0001h
 
 --------E-2F1687--------------------------------------------
-INT 2F - DOS Protected-Mode Interface - INSTALLATION CHECK
+INT 2F - DOS Protected-Mode Interface - IS A DPMI HOST THERE
 	AX = 1687h
-Return:	AX = 0000h if installed
-	    BX = flags: bit 0 32-bit programs supported
-	    CL = processor type (02h 80286, 03h 80386, 04h 80486)
-	    DH = DPMI major version
-	    DL = DPMI minor version (binary)
-	    SI = number of paragraphs of DOS memory needed for private data
-	    ES:DI -> DPMI mode-switch entry point
-	AX <> 0000h if not installed
-Note:	the caller allocates SI paragraphs, puts their segment in ES, sets
-	  AX bit 0 for a 32-bit client and calls the entry point to enter
-	  protected mode
+Return:	AX = 0000h when a host is present
+	    BX = flags: bit 0 on when 32-bit programs can run
+	    CL = processor (02h 80286, 03h 80386, 04h 80486)
+	    DH = major version of DPMI
+	    DL = minor version of DPMI, binary
+	    SI = paragraphs of DOS memory the host needs for its own data
+	    ES:DI -> address to call to switch into protected mode
+	AX <> 0000h when there is no host
+Note:	the program reserves SI paragraphs, puts their segment in ES, sets
+	  bit 0 of AX if it wants to run as a 32-bit client and calls that
+	  address to get into protected mode
 SeeAlso: INT 31/AX=0400h,INT 31/AX=0000h
 
 --------W-2F168F--------------------------------------------
-INT 2F - Windows95 - CLOSE-AWARENESS - ENABLE/DISABLE CLOSE COMMAND
+INT 2F - Windows95 - CLOSE-AWARENESS - ALLOW OR REFUSE CLOSING
 	AX = 168Fh
 	DH = 00h
-	DL = 00h disable, 01h enable
-Return:	AX = 0000h if successful
-Note:	a DOS program that enables the close command must poll with
-	  DH = 01h to learn when the user has asked it to quit
+	DL = 00h refuse, 01h allow
+Return:	AX = 0000h when it worked
+Note:	a DOS program that allows closing has to ask now and then with
+	  DH = 01h whether the user wants it to end
 SeeAlso: AX=1680h
 
 --------W-2F1700--------------------------------------------
-INT 2F - MS Windows/WINOLDAP - IDENTIFY WinOldAp VERSION
+INT 2F - MS Windows/WINOLDAP - WHICH WinOldAp IS THERE
 	AX = 1700h
-Return:	AX = 1700h if this version of WINOLDAP does not support the
-	  clipboard
+Return:	AX = 1700h when this WINOLDAP has no clipboard calls
+	  at all
 	AX <> 1700h: AL = major version, AH = minor version
 
 --------W-2F1703--------------------------------------------
-INT 2F - MS Windows/WINOLDAP - SET CLIPBOARD DATA
+INT 2F - MS Windows/WINOLDAP - PUT DATA ON THE CLIPBOARD
 	AX = 1703h
-	DX = format: 01h text, 02h bitmap, 07h OEM text, 08h device
-	  independent bitmap
-	ES:BX -> data
-	SI:CX = size of data in bytes
-Return:	AX = 0000h error, nonzero if successful
+	DX = format: 01h text, 02h bitmap, 07h OEM text, 08h bitmap that does
+	  not depend on the device
+	ES:BX -> the data
+	SI:CX = how many bytes of data
+Return:	AX = 0000h failed, other values when it worked
 SeeAlso: AX=1705h
 
 --------V-2F1A00--------------------------------------------
-INT 2F - DOS 4.0+ ANSI.SYS - INSTALLATION CHECK
+INT 2F - DOS 4.0+ ANSI.SYS - IS ANSI.SYS LOADED
 	AX = 1A00h
-Return:	AL = FFh if installed
-Note:	some third-party console drivers also answer this
+Return:	AL = FFh when loaded
+Note:	a few console drivers from other makers answer as well
 SeeAlso: AX=1A01h
 
 --------m-2F4300--------------------------------------------
-INT 2F - EXTENDED MEMORY MANAGER (XMS) - INSTALLATION CHECK
+INT 2F - EXTENDED MEMORY MANAGER (XMS) - IS AN XMS DRIVER THERE
 	AX = 4300h
-Return:	AL = 80h XMS driver installed
-	AL <> 80h no driver
+Return:	AL = 80h an XMS driver is there
+	AL <> 80h no XMS driver
 SeeAlso: AX=4310h,INT 15/AH=88h
 
 --------m-2F4310--------------------------------------------
-INT 2F - EXTENDED MEMORY MANAGER (XMS) - GET DRIVER ADDRESS
+INT 2F - EXTENDED MEMORY MANAGER (XMS) - WHERE TO CALL THE DRIVER
 	AX = 4310h
-Return:	ES:BX -> driver entry point
-Notes:	all XMS functions are made by a far call to this entry point with AH
-	  holding the function number
-	function 00h returns the version, 08h the free memory, 09h allocates a
-	  block, 0Bh moves memory and 10h allocates an upper memory block
+Return:	ES:BX -> address of the driver
+Notes:	every XMS call is a far call to that address, with the number of
+	  the function in AH
+	function 00h gives the version, 08h the free memory, 09h reserves a
+	  block, 0Bh copies memory and 10h reserves an upper memory block
 SeeAlso: AX=4300h,INT 15/AH=87h,INT 67/AH=40h
 
 --------l-2F4800--------------------------------------------
-INT 2F - DOSKEY - INSTALLATION CHECK
+INT 2F - DOSKEY - IS DOSKEY LOADED
 	AX = 4800h
-Return:	AL = 00h not installed, nonzero installed
+Return:	AL = 00h absent, other values loaded
 SeeAlso: AX=4810h
 
 --------l-2F4810--------------------------------------------
-INT 2F - DOSKEY - READ INPUT LINE FROM CONSOLE
+INT 2F - DOSKEY - LET THE USER TYPE A LINE WITH HISTORY
 	AX = 4810h
-	DS:DX -> line buffer, formatted as for INT 21/AH=0Ah
-Return:	AX = 0000h if successful
-Note:	the user gets command history and macro expansion while typing
+	DS:DX -> buffer laid out as for INT 21/AH=0Ah
+Return:	AX = 0000h when it worked
+Note:	while typing, the user can recall earlier lines and use macros
 SeeAlso: AX=4800h,INT 21/AH=0Ah
 
 --------m-2F4A01--------------------------------------------
-INT 2F - DOS 5+ - QUERY FREE HMA SPACE
+INT 2F - DOS 5+ - HOW MUCH OF THE HMA IS UNUSED
 	AX = 4A01h
-Return:	BX = number of bytes available in the high memory area (0 if DOS
-	  is not using it)
-	ES:DI -> start of the free area (FFFFh:FFFFh if none)
+Return:	BX = bytes still free in the high memory area (0 when DOS
+	  does not use it)
+	ES:DI -> first free byte (FFFFh:FFFFh when there is none)
 SeeAlso: AX=4A02h,AX=4310h
 
 --------m-2F4A02--------------------------------------------
-INT 2F - DOS 5+ - ALLOCATE HMA SPACE
+INT 2F - DOS 5+ - TAKE A PIECE OF THE HMA
 	AX = 4A02h
-	BX = number of bytes
-Return:	ES:DI -> the allocated block (FFFFh:FFFFh on failure)
-Note:	the allocation cannot be undone
+	BX = how many bytes
+Return:	ES:DI -> the piece reserved (FFFFh:FFFFh when it failed)
+Note:	there is no way to give it back
 SeeAlso: AX=4A01h
 
 --------c-2F4A10BX0000--------------------------------------
-INT 2F - SMARTDRV v4.00+ - INSTALLATION CHECK AND HIT RATIOS
+INT 2F - SMARTDRV v4.00+ - IS IT LOADED, AND HOW WELL IT CACHES
 	AX = 4A10h
 	BX = 0000h
 	CX = EBABh
-Return:	AX = BABEh if loaded
-	DX:BP = number of cache hits
-	DI:SI = number of cache misses
-	BX = number of dirty cache elements
-Note:	the CX value keeps other programs on this function from answering
+Return:	AX = BABEh when loaded
+	DX:BP = how many reads came from the cache
+	DI:SI = how many reads had to go to the disk
+	BX = cache elements not yet written
+Note:	with that value in CX, other programs using this number keep quiet
 SeeAlso: AX=4A10h/BX=0001h,AX=4A11h/BX=0000h
 
 --------c-2F4A10BX0001--------------------------------------
-INT 2F - SMARTDRV v4.00+ - FLUSH BUFFERS (COMMIT CACHE)
+INT 2F - SMARTDRV v4.00+ - WRITE ALL DIRTY DATA TO DISK
 	AX = 4A10h
 	BX = 0001h
 Return:	nothing
-Note:	programs call this before rebooting the machine
+Note:	call it before restarting the machine
 SeeAlso: AX=4A10h/BX=0000h
 
 --------k-2F4A11BX0000--------------------------------------
-INT 2F - DBLSPACE.BIN - GET VERSION NUMBER
+INT 2F - DBLSPACE.BIN - WHICH DRIVER VERSION
 	AX = 4A11h
 	BX = 0000h
-Return:	AX = 0000h if installed
+Return:	AX = 0000h when loaded
 	    BX = 444Dh ("DM")
-	    CL = first drive letter used by the compression driver
-	    CH = number of drive letters used
-	    DX = internal version number (bits 14-0)
+	    CL = first drive letter taken by the driver
+	    CH = how many drive letters it takes
+	    DX = version number inside the driver (bits 14-0)
 SeeAlso: AX=4A11h/BX=0001h
 
 --------k-2F4A11BX0001--------------------------------------
-INT 2F - DBLSPACE.BIN - GET DRIVE MAP
+INT 2F - DBLSPACE.BIN - IS A DRIVE COMPRESSED
 	AX = 4A11h
 	BX = 0001h
-	DL = drive number (0 = A:)
-Return:	AX = 0000h if successful
-	    BL bit 7 set if the drive is a compressed volume; then bits 6-0
-	      give the host drive and BH the sequence number of the volume file
+	DL = drive (0 = A:)
+Return:	AX = 0000h when it worked
+	    BL bit 7 on when the drive is a compressed volume; bits 6-0 are
+	      then the host drive and BH the number of the volume file
 SeeAlso: AX=4A11h/BX=0000h
 
 --------T-2F4B01--------------------------------------------
-INT 2F - DOS 5+ TASK SWITCHER - BUILD CALLOUT CHAIN
+INT 2F - DOS 5+ TASK SWITCHER - COLLECT THE CLIENTS TO NOTIFY
 	AX = 4B01h
-	CX:DX -> entry point of the task switcher
+	CX:DX -> address of the task switcher
 	ES:BX = 0000h:0000h
-Return:	ES:BX -> first client in the callout chain
-Note:	every client that wants to be told about switches adds itself to
-	  the chain and passes the call on
+Return:	ES:BX -> first client in the chain
+Note:	every client that wants to hear about switches puts itself in the
+	  chain and passes the call on
 SeeAlso: AX=4B02h,AX=4B05h
 
 --------T-2F4B02--------------------------------------------
-INT 2F - DOS 5+ TASK SWITCHER - INSTALLATION CHECK
+INT 2F - DOS 5+ TASK SWITCHER - IS A SWITCHER RUNNING
 	AX = 4B02h
 	BX = 0000h
 	ES:DI = 0000h:0000h
-Return:	AX = 0000h if a switcher is present, ES:DI -> its entry point
+Return:	AX = 0000h when a switcher is running, ES:DI -> its entry point
 SeeAlso: AX=4B01h,AX=1600h"TASKHOP"
 
 --------T-2F4B05--------------------------------------------
-INT 2F - DOS 5+ TASK SWITCHER - IDENTIFY INSTANCE DATA
+INT 2F - DOS 5+ TASK SWITCHER - MEMORY TO SAVE FOR EACH TASK
 	AX = 4B05h
 	ES:BX = 0000h:0000h
-Return:	ES:BX -> chain of instance data structures listing memory areas that
-	  must be saved separately for each task
+Return:	ES:BX -> chain of structures listing memory that has to be kept
+	  apart for every task
 SeeAlso: AX=4B01h
 
 --------K-2FAD80--------------------------------------------
-INT 2F - DOS 3.3+ KEYB - INSTALLATION CHECK
+INT 2F - DOS 3.3+ KEYB - IS KEYB LOADED
 	AX = AD80h
-Return:	AL = FFh if installed
-	    BX = version number (BH = major, BL = minor)
-	    ES:DI -> internal data
+Return:	AL = FFh when loaded
+	    BX = version (BH = major, BL = minor)
+	    ES:DI -> KEYB's data
 SeeAlso: AX=AD81h,AX=AD82h
 
 --------K-2FAD81--------------------------------------------
-INT 2F - DOS 3.3+ KEYB - SET KEYBOARD CODE PAGE
+INT 2F - DOS 3.3+ KEYB - SWITCH THE KEYBOARD TO A CODE PAGE
 	AX = AD81h
-	BX = code page
-Return:	CF set on error: AX = 0001h code page not available
+	BX = code page to use
+Return:	CF on when it failed: AX = 0001h that code page is not loaded
 SeeAlso: AX=AD80h
 
 --------K-2FAD82--------------------------------------------
-INT 2F - DOS 3.3+ KEYB - SET KEYBOARD MAPPING
+INT 2F - DOS 3.3+ KEYB - CHOOSE NATIONAL OR US LAYOUT
 	AX = AD82h
-	BL = 00h national layout, FFh US layout
-Return:	CF set on error
-Note:	like pressing Ctrl-Alt-F1 or Ctrl-Alt-F2
+	BL = 00h the national layout, FFh the US layout
+Return:	CF on when it failed
+Note:	does what Ctrl-Alt-F2 or Ctrl-Alt-F1 do from the keyboard
 SeeAlso: AX=AD80h
 
 --------l-2FAE00--------------------------------------------
-INT 2F - DOS 3.3+ COMMAND.COM - INSTALLABLE COMMAND - INSTALLATION CHECK
+INT 2F - DOS 3.3+ COMMAND.COM - RESIDENT COMMANDS - DOES A TSR OWN THIS NAME
 	AX = AE00h
 	DX = FFFFh
 	CH = FFh
-	CL = length of the command line tail
-	DS:BX -> command line buffer
-	DS:SI -> command name buffer (length byte, then the upper-case name)
-Return:	AL = FFh if this command is a TSR extension, 00h if not
+	CL = length of the rest of the command line
+	DS:BX -> the command line
+	DS:SI -> name of the command (length byte, then the name in capitals)
+Return:	AL = FFh when a TSR will run this command, 00h when not
 SeeAlso: AX=AE01h,INT 2E
 
 --------l-2FAE01--------------------------------------------
-INT 2F - DOS 3.3+ COMMAND.COM - INSTALLABLE COMMAND - EXECUTE
+INT 2F - DOS 3.3+ COMMAND.COM - RESIDENT COMMANDS - RUN THE COMMAND
 	AX = AE01h
 	DX = FFFFh
 	CH = 00h
-	DS:SI -> command name buffer
-Return:	the command name buffer's length byte set to 00h if the TSR ran the
-	  command, or a changed name for COMMAND.COM to run instead
+	DS:SI -> name of the command
+Return:	the length byte of the name is 00h when the TSR has done the job,
+	  or the name is changed to another command for COMMAND.COM to run
 SeeAlso: AX=AE00h
 
 --------V-2FB000--------------------------------------------
-INT 2F - GRAFTABL - INSTALLATION CHECK
+INT 2F - GRAFTABL - IS GRAFTABL LOADED
 	AX = B000h
-Return:	AL = 00h not installed, FFh installed
+Return:	AL = 00h absent, FFh loaded
 SeeAlso: INT 1F
 
 --------f-2FB700--------------------------------------------
-INT 2F - APPEND - INSTALLATION CHECK
+INT 2F - APPEND - IS APPEND LOADED
 	AX = B700h
-Return:	AL = 00h not installed, FFh installed
+Return:	AL = 00h absent, FFh loaded
 SeeAlso: AX=B702h,AX=B706h
 
 --------f-2FB702--------------------------------------------
-INT 2F - APPEND - GET VERSION
+INT 2F - APPEND - WHICH APPEND VERSION
 	AX = B702h
-Return:	AX = FFFFh if not DOS 4+ APPEND; else AL = major, AH = minor
+Return:	AX = FFFFh for an APPEND older than DOS 4, else AL = major, AH = minor
 SeeAlso: AX=B700h
 
 --------f-2FB706--------------------------------------------
-INT 2F - APPEND - GET APPEND FUNCTION STATE
+INT 2F - APPEND - READ THE SWITCHES IN FORCE
 	AX = B706h
-Return:	BX = state flags: bit 0 enabled, bit 13 /PATH, bit 14 /E, bit 15
+Return:	BX = switches: bit 0 APPEND on, bit 13 /PATH, bit 14 /E, bit 15
 	  /X
 SeeAlso: AX=B707h,AX=B700h
 
 --------N-2FB800--------------------------------------------
-INT 2F - NETWORK - INSTALLATION CHECK
+INT 2F - NETWORK - WHICH NETWORK PARTS ARE LOADED
 	AX = B800h
-Return:	AL = 00h not installed, nonzero installed
-	BX = installed component flags: bit 2 messenger, bit 3 redirector,
+Return:	AL = 00h absent, other values loaded
+	BX = parts present: bit 2 messenger, bit 3 redirector,
 	  bit 6 receiver, bit 7 server
 SeeAlso: INT 2A/AH=00h
 
 --------F-2FCB00--------------------------------------------
-INT 2F - Communicating Applications interface (CAS) - INSTALLATION CHECK
+INT 2F - Communicating Applications interface (CAS) - IS A CAS MANAGER THERE
 	AX = CB00h
-Return:	AL = 00h not installed, FFh installed
-Note:	the fax board makers who wrote this interface let programs queue faxes
-	  and file transfers without knowing which board is installed
+Return:	AL = 00h absent, FFh loaded
+Note:	defined by makers of fax boards so that programs can queue faxes and
+	  file transfers without knowing the board in the machine
 SeeAlso: AX=CB01h,AX=CB0Ah
 
 --------F-2FCB01--------------------------------------------
-INT 2F - Communicating Applications interface (CAS) - SUBMIT A TASK
+INT 2F - Communicating Applications interface (CAS) - QUEUE A FAX OR FILE JOB
 	AX = CB01h
-	DS:DX -> ASCIZ path of the task control file
-Return:	AX >= 0000h event handle, AX < 0000h negated error code
+	DS:DX -> path of the file describing the task, ASCIZ
+Return:	AX >= 0000h number of the new event, AX < 0000h minus the error code
 SeeAlso: AX=CB00h
 
 --------Q-2FDE00--------------------------------------------
-INT 2F - DESQview External Device Interface - INSTALLATION CHECK
+INT 2F - DESQview External Device Interface - IS XDI THERE
 	AX = DE00h
 	BX = 4445h ("DE")
 	CX = 5844h ("XD")
 	DX = 4931h ("I1")
-Return:	AL = FFh if installed
-Note:	the unusual register values keep other programs from answering by
-	  accident
+Return:	AL = FFh when loaded
+Note:	the odd values in the registers make an accidental answer from
+	  another program unlikely
 SeeAlso: INT 21/AX=2B01h/CX=4445h/DX=5351h
 
 --------*-2FC4----------------------------------------------
 --------A-2FC500--------------------------------------------
-INT 2F - LEDGERPAD	- INSTALLATION CHECK
+INT 2F - LEDGERPAD	- IS THE BOOKKEEPER RESIDENT
 	AX = C500h
 	BX = 4C50h ("LP")
 Return:	AL = FFh if the resident part is loaded
@@ -464,7 +464,7 @@ InstallCheck:	the swapped signature in BX tells it apart from other programs tha
 SeeAlso: AX=C501h,INT 2D/AL=00h
 
 --------A-2FC501--------------------------------------------
-INT 2F - LEDGERPAD - GET NAME OF OPEN LEDGER
+INT 2F - LEDGERPAD - WHICH LEDGER IS OPEN
 	AX = C501h
 	ES:DI -> 80-byte buffer
 Return:	AL = 00h no ledger open
@@ -472,7 +472,7 @@ Return:	AL = 00h no ledger open
 SeeAlso: AX=C500h
 
 --------a-2FC600--------------------------------------------
-INT 2F - TALKPAD screen reader - INSTALLATION CHECK
+INT 2F - TALKPAD screen reader - IS THE READER RESIDENT
 	AX = C600h
 Return:	AL = FFh if installed
 	BX = speech port (0000h internal speaker, 0001h-0004h COM1-COM4)
@@ -481,7 +481,7 @@ Program:	TALKPAD is a made-up screen reader for this sample which sends the
 SeeAlso: AX=C601h,AX=C602h
 
 --------a-2FC601--------------------------------------------
-INT 2F - TALKPAD screen reader - SPEAK STRING
+INT 2F - TALKPAD screen reader - SAY SOME TEXT
 	AX = C601h
 	DS:SI -> ASCIZ text
 	CL = voice rate (00h slowest, 09h fastest)
@@ -490,14 +490,14 @@ Note:	the text is spoken after what is already queued
 SeeAlso: AX=C600h,AX=C602h
 
 --------a-2FC602--------------------------------------------
-INT 2F - TALKPAD screen reader - SILENCE
+INT 2F - TALKPAD screen reader - STOP TALKING
 	AX = C602h
 Return:	nothing
 Note:	empties the speech queue at once
 SeeAlso: AX=C601h
 
 --------e-2FC700--------------------------------------------
-INT 2F - POSTBAG mail notifier - INSTALLATION CHECK
+INT 2F - POSTBAG mail notifier - IS THE NOTIFIER RESIDENT
 	AX = C700h
 Return:	AL = FFh if installed
 	ES:BX -> ASCIZ name of the mailbox directory being watched
@@ -506,14 +506,14 @@ Program:	POSTBAG is a made-up resident program for this sample that beeps when
 SeeAlso: AX=C702h,INT 21/AX=5F02h
 
 --------e-2FC702--------------------------------------------
-INT 2F - POSTBAG mail notifier - GET NUMBER OF UNREAD MESSAGES
+INT 2F - POSTBAG mail notifier - COUNT THE MESSAGES NOT YET READ
 	AX = C702h
 Return:	CX = number of unread messages
 	DX = number of messages marked urgent
 SeeAlso: AX=C700h
 
 --------g-2FC800--------------------------------------------
-INT 2F - HOTSEAT game loader - INSTALLATION CHECK
+INT 2F - HOTSEAT game loader - IS THE LOADER RESIDENT
 	AX = C800h
 Return:	AL = FFh if installed
 	BL = number of players registered
@@ -522,7 +522,7 @@ Program:	HOTSEAT is a made-up loader for this sample which keeps scores of
 SeeAlso: AX=C801h
 
 --------g-2FC801--------------------------------------------
-INT 2F - HOTSEAT game loader - RECORD SCORE
+INT 2F - HOTSEAT game loader - STORE A PLAYER'S POINTS
 	AX = C801h
 	BL = player number
 	DX:CX = score
@@ -530,7 +530,7 @@ Return:	AL = 00h recorded, 01h new high score
 SeeAlso: AX=C800h
 
 --------i-2FC900--------------------------------------------
-INT 2F - SYSPEEK system monitor - INSTALLATION CHECK
+INT 2F - SYSPEEK system monitor - IS THE MONITOR RESIDENT
 	AX = C900h
 Return:	AL = FFh if installed
 	BX = sampling interval in clock ticks
@@ -538,14 +538,14 @@ Program:	SYSPEEK is a made-up resident system monitor for this sample
 SeeAlso: AX=C901h,AX=C902h
 
 --------i-2FC901--------------------------------------------
-INT 2F - SYSPEEK system monitor - GET CPU LOAD
+INT 2F - SYSPEEK system monitor - HOW BUSY THE CPU WAS
 	AX = C901h
 Return:	AL = percentage of ticks spent outside the DOS idle loop during the
 	  last sampling interval
 SeeAlso: AX=C900h,INT 28
 
 --------i-2FC902--------------------------------------------
-INT 2F - SYSPEEK system monitor - GET BOARD TEMPERATURE
+INT 2F - SYSPEEK system monitor - HOW WARM THE BOARD IS
 	AX = C902h
 Return:	CF clear if a sensor was found
 	    AX = temperature in 1/10 øC
@@ -554,7 +554,7 @@ Note:	the value is read from a temperature sensor on the system management
 	  bus; readings above 700 (70øC) make SYSPEEK beep
 Index:	CPU load;temperature;system management bus;SMBus;sensor;monitor;beep;threshold;sampling interval;clock ticks;resident monitor;SYSPEEK;board temperature;thermal alarm;fan;hardware health;made-up program for testing very long lines in the viewer
 --------I-2FCA00--------------------------------------------
-INT 2F - TERMLINK 3270 emulator - INSTALLATION CHECK
+INT 2F - TERMLINK 3270 emulator - IS THE EMULATOR RESIDENT
 	AX = CA00h
 Return:	AL = FFh if installed
 	BX = number of host sessions configured
@@ -563,7 +563,7 @@ Program:	TERMLINK is a made-up terminal emulator for this sample which connects
 SeeAlso: AX=CA01h
 
 --------I-2FCA01--------------------------------------------
-INT 2F - TERMLINK 3270 emulator - SEND KEYSTROKES TO HOST SESSION
+INT 2F - TERMLINK 3270 emulator - TYPE KEYS INTO A HOST SESSION
 	AX = CA01h
 	BL = session number
 	DS:SI -> ASCIZ keystroke string; "@E" stands for the Enter key
@@ -571,7 +571,7 @@ Return:	AL = 00h sent, 01h session busy, 02h session not connected
 SeeAlso: AX=CA00h
 
 --------n-2FCC00DI5050--------------------------------------
-INT 2F - PENPAD pen input driver - INSTALLATION CHECK
+INT 2F - PENPAD pen input driver - IS THE DRIVER RESIDENT
 	AX = CC00h
 	DI = 5050h ("PP")
 Return:	AL = FFh if installed
@@ -582,7 +582,7 @@ Program:	PENPAD is a made-up driver for this sample that turns pen strokes on a
 SeeAlso: INT 33/AX=0000h,INT 14/AH=00h
 
 --------R-2FCD00BX5248--------------------------------------
-INT 2F - REMOTEHAND remote control - INSTALLATION CHECK
+INT 2F - REMOTEHAND remote control - IS THE HOST RESIDENT
 	AX = CD00h
 	BX = 5248h ("RH")
 Return:	AL = FFh if installed
@@ -592,13 +592,13 @@ Program:	REMOTEHAND is a made-up host program for this sample which lets a
 SeeAlso: AX=CD01h,INT 14/AH=04h
 
 --------R-2FCD01--------------------------------------------
-INT 2F - REMOTEHAND remote control - DISCONNECT REMOTE USER
+INT 2F - REMOTEHAND remote control - HANG UP ON THE CALLER
 	AX = CD01h
 Return:	AL = 00h disconnected, 01h nobody was connected
 SeeAlso: AX=CD00h/BX=5248h
 
 --------s-2FCE00--------------------------------------------
-INT 2F - TUNEBOX sound driver - INSTALLATION CHECK
+INT 2F - TUNEBOX sound driver - IS THE DRIVER RESIDENT
 	AX = CE00h
 Return:	AL = FFh if installed
 	BX = base I/O port of the sound card
@@ -608,7 +608,7 @@ Program:	TUNEBOX is a made-up sound driver for this sample
 SeeAlso: AX=CE01h,PORT 0220h
 
 --------s-2FCE01--------------------------------------------
-INT 2F - TUNEBOX sound driver - PLAY NOTE
+INT 2F - TUNEBOX sound driver - SOUND ONE NOTE
 	AX = CE01h
 	BL = MIDI note number
 	BH = velocity
@@ -617,7 +617,7 @@ Return:	AL = 00h queued
 SeeAlso: AX=CE00h
 
 --------u-2FCF00--------------------------------------------
-INT 2F - PETEMU home computer emulator - INSTALLATION CHECK
+INT 2F - PETEMU home computer emulator - IS THE EMULATOR RESIDENT
 	AX = CF00h
 Return:	AL = FFh if installed
 	BX = emulated machine: 0001h 8-bit home computer, 0002h game console
@@ -628,7 +628,7 @@ SeeAlso: AX=CF01h,INT 67/AH=43h
 --------u-2FCF01--------------------------------------------
 
 --------x-2FD000--------------------------------------------
-INT 2F - NVSTORE configuration keeper - INSTALLATION CHECK
+INT 2F - NVSTORE configuration keeper - IS THE KEEPER RESIDENT
 	AX = D000h
 Return:	AL = FFh if installed
 Program:	NVSTORE is a made-up utility for this sample that keeps a few named
@@ -636,7 +636,7 @@ Program:	NVSTORE is a made-up utility for this sample that keeps a few named
 SeeAlso: AX=D001h,CMOS 40h
 
 --------x-2FD001--------------------------------------------
-INT 2F - NVSTORE configuration keeper - READ SETTING
+INT 2F - NVSTORE configuration keeper - LOOK UP A NAMED VALUE
 	AX = D001h
 	DS:SI -> ASCIZ setting name (up to 8 characters)
 Return:	CF clear if found: DX = value
@@ -644,7 +644,7 @@ Return:	CF clear if found: DX = value
 SeeAlso: AX=D000h,PORT 0070h
 
 --------y-2FD100--------------------------------------------
-INT 2F - LOCKUP password guard - INSTALLATION CHECK
+INT 2F - LOCKUP password guard - IS THE GUARD RESIDENT
 	AX = D100h
 Return:	AL = FFh if installed
 	BL = 00h unlocked, 01h screen locked
@@ -653,14 +653,14 @@ Program:	LOCKUP is a made-up security program for this sample which blanks the
 SeeAlso: AX=D101h
 
 --------y-2FD101--------------------------------------------
-INT 2F - LOCKUP password guard - LOCK NOW
+INT 2F - LOCKUP password guard - LOCK THE MACHINE AT ONCE
 	AX = D101h
 Return:	AL = 00h locked
 Note:	there is deliberately no call to unlock
 SeeAlso: AX=D100h
 
 --------U-2FD200--------------------------------------------
-INT 2F - CLOCKDIAL resident clock - INSTALLATION CHECK
+INT 2F - CLOCKDIAL resident clock - IS THE CLOCK RESIDENT
 	AX = D200h
 Return:	AL = FFh if installed
 	DH,DL = row,column where the clock is shown
@@ -669,14 +669,14 @@ Program:	CLOCKDIAL is a made-up utility for this sample that shows the time in
 SeeAlso: AX=D201h,INT 1C
 
 --------U-2FD201--------------------------------------------
-INT 2F - CLOCKDIAL resident clock - MOVE CLOCK
+INT 2F - CLOCKDIAL resident clock - PUT THE CLOCK ELSEWHERE
 	AX = D201h
 	DH,DL = new row,column
 Return:	nothing
 SeeAlso: AX=D200h,INT 10/AH=02h
 
 --------L-2FD300--------------------------------------------
-INT 2F - LOOMTERM - INSTALLATION CHECK
+INT 2F - LOOMTERM - IS IT RESIDENT
 	AX = D300h
 Return:	AL = FFh if installed
 Program:	LOOMTERM is a made-up program for this sample whose category letter is
@@ -684,7 +684,7 @@ Program:	LOOMTERM is a made-up program for this sample whose category letter is
 SeeAlso: AX=D400h/BP=4F4Fh
 
 --------o-2FD400BP4F4F--------------------------------------
-INT 2F - ODDMENT TOOLKIT - INSTALLATION CHECK
+INT 2F - ODDMENT TOOLKIT - IS IT RESIDENT
 	AX = D400h
 	BP = 4F4Fh ("OO")
 Return:	AL = FFh if installed
@@ -694,7 +694,7 @@ Program:	ODDMENT is a made-up toolkit for this sample; its category letter is
 SeeAlso: AX=D300h
 
 --------c-2FD500--------------------------------------------
-INT 2F - DISKHOLD disk cache - INSTALLATION CHECK
+INT 2F - DISKHOLD disk cache - IS THE CACHE RESIDENT
 	AX = D500h
 Return:	AL = FFh if installed
 	BX = cache size in kilobytes
@@ -702,7 +702,7 @@ Program:	DISKHOLD is a made-up read-ahead cache for this sample
 SeeAlso: AX=D502h/SF=0001h,AX=4A10h/BX=0000h
 
 --------c-2FD502SF0001--------------------------------------
-INT 2F - DISKHOLD disk cache - GET STATISTICS - READ COUNTERS
+INT 2F - DISKHOLD disk cache - STATISTICS - FETCH THE COUNTERS
 	AX = D502h
 	ES:DI -> request block whose first word (the subfunction) is 0001h
 Return:	AL = 00h if successful, request block filled with hit and miss
@@ -711,7 +711,7 @@ Note:	subfunction 0002h resets the counters
 SeeAlso: AX=D500h,AX=D502h/SF=0002h
 
 --------G-2FD600--------------------------------------------
-INT 2F - TRACER resident debugger - INSTALLATION CHECK
+INT 2F - TRACER resident debugger - IS THE DEBUGGER RESIDENT
 	AX = D600h
 Return:	AL = FFh if installed
 	ES:BX -> entry point that enters the debugger with the caller's
@@ -721,68 +721,68 @@ Program:	TRACER is a made-up debugger for this sample that pops up on a
 SeeAlso: INT 03,INT 01,INT 41/AX=004Fh
 
 --------E-310000--------------------------------------------
-INT 31 P - DPMI 0.9+ - ALLOCATE LDT DESCRIPTORS
+INT 31 P - DPMI 0.9+ - RESERVE SELECTORS IN THE LDT
 	AX = 0000h
-	CX = number of descriptors to allocate
-Return:	CF clear if successful: AX = base selector
-	CF set on error: AX = error code (8011h descriptor unavailable)
-Note:	the descriptors come back as present data segments with base and
-	  limit zero; add the value from AX=0003h to step from one to the next
+	CX = how many descriptors
+Return:	CF off when it worked: AX = first selector
+	CF on when it failed: AX = error code (8011h no descriptors left)
+Note:	they arrive as present data segments with base and limit zero;
+	  the value given by AX=0003h leads from one selector to the next
 SeeAlso: AX=0007h
 
 --------E-310006--------------------------------------------
-INT 31 P - DPMI 0.9+ - GET SEGMENT BASE ADDRESS
+INT 31 P - DPMI 0.9+ - WHERE A SELECTOR STARTS
 	AX = 0006h
 	BX = selector
-Return:	CF clear if successful: CX:DX = linear base address
-	CF set on error: AX = 8022h invalid selector
+Return:	CF off when it worked: CX:DX = linear address where it starts
+	CF on when it failed: AX = 8022h not a valid selector
 SeeAlso: AX=0007h
 
 --------E-310007--------------------------------------------
-INT 31 P - DPMI 0.9+ - SET SEGMENT BASE ADDRESS
+INT 31 P - DPMI 0.9+ - MOVE THE START OF A SELECTOR
 	AX = 0007h
 	BX = selector
-	CX:DX = linear base address
-Return:	CF clear if successful
-	CF set on error: AX = error code (8022h, 8025h)
+	CX:DX = new linear start address
+Return:	CF off when it worked
+	CF on when it failed: AX = error code (8022h, 8025h)
 SeeAlso: AX=0006h
 
 --------E-310100--------------------------------------------
-INT 31 P - DPMI 0.9+ - ALLOCATE DOS MEMORY BLOCK
+INT 31 P - DPMI 0.9+ - TAKE CONVENTIONAL MEMORY BELOW 1 MB
 	AX = 0100h
-	BX = number of paragraphs
-Return:	CF clear if successful
-	    AX = real-mode segment of the block
-	    DX = selector for the block
-	CF set on error
+	BX = size in paragraphs
+Return:	CF off when it worked
+	    AX = segment of the block for real mode
+	    DX = selector of the block for protected mode
+	CF on when it failed
 	    AX = DOS error code
-	    BX = size of the largest available block
+	    BX = largest block there is
 SeeAlso: INT 21/AH=48h
 
 --------E-310200--------------------------------------------
-INT 31 P - DPMI 0.9+ - GET REAL MODE INTERRUPT VECTOR
+INT 31 P - DPMI 0.9+ - READ A REAL-MODE VECTOR
 	AX = 0200h
-	BL = interrupt number
-Return:	CF clear: CX:DX = segment:offset of the real-mode handler
+	BL = which interrupt
+Return:	CF off: CX:DX = segment:offset of the real-mode routine
 SeeAlso: AX=0204h
 
 --------E-310300--------------------------------------------
-INT 31 P - DPMI 0.9+ - SIMULATE REAL MODE INTERRUPT
+INT 31 P - DPMI 0.9+ - RUN A REAL-MODE INTERRUPT FROM PROTECTED MODE
 	AX = 0300h
-	BL = interrupt number
-	BH = flags (bit 0 resets the interrupt controller and A20 line)
-	CX = number of words to copy from the protected-mode stack
-	ES:(E)DI -> real mode call structure (see #02800)
-Return:	CF clear if successful: the structure holds the real-mode registers
-	  after the interrupt
-	CF set on error: AX = error code
+	BL = which interrupt
+	BH = flags (bit 0 resets the interrupt controller and the A20 line)
+	CX = words to copy from the protected-mode stack to the real-mode one
+	ES:(E)DI -> register block for real mode (see #02800)
+Return:	CF off when it worked: the block holds the real-mode registers as
+	  the interrupt left them
+	CF on when it failed: AX = error code
 
 Format of DPMI real mode call structure:
 Offset	Size	Description	(Table 02800)
  00h	DWORD	EDI
  04h	DWORD	ESI
  08h	DWORD	EBP
- 0Ch	DWORD	reserved (0)
+ 0Ch	DWORD	unused (0)
  10h	DWORD	EBX
  14h	DWORD	EDX
  18h	DWORD	ECX
@@ -792,86 +792,86 @@ Offset	Size	Description	(Table 02800)
  24h	WORD	DS
  26h	WORD	FS
  28h	WORD	GS
- 2Ah	WORD	IP (ignored by this function)
- 2Ch	WORD	CS (ignored by this function)
- 2Eh	WORD	SP (0000h to let the host supply a stack)
+ 2Ah	WORD	IP (not used by this call)
+ 2Ch	WORD	CS (not used by this call)
+ 2Eh	WORD	SP (0000h makes the host provide a stack)
  30h	WORD	SS
 SeeAlso: AX=0301h,AX=0302h,INT 21/AX=2503h"Phar Lap"
 
 --------E-310400--------------------------------------------
-INT 31 P - DPMI 0.9+ - GET DPMI VERSION
+INT 31 P - DPMI 0.9+ - WHICH DPMI HOST AND VERSION
 	AX = 0400h
-Return:	CF clear
+Return:	CF off
 	    AH = major version, AL = minor version
-	    BX = flags: bit 0 32-bit host, bit 1 interrupts reflected in real
-	      mode, bit 2 virtual memory supported
-	    CL = processor type
-	    DH = master interrupt controller base, DL = slave base
+	    BX = flags: bit 0 a 32-bit host, bit 1 interrupts go to real
+	      mode, bit 2 virtual memory is available
+	    CL = processor
+	    DH = base vector of the master controller, DL = that of the slave
 SeeAlso: INT 2F/AX=1687h
 
 --------E-310500--------------------------------------------
-INT 31 P - DPMI 0.9+ - ALLOCATE MEMORY BLOCK
+INT 31 P - DPMI 0.9+ - TAKE A BLOCK OF LINEAR MEMORY
 	AX = 0500h
-	BX:CX = size in bytes
-Return:	CF clear if successful
+	BX:CX = bytes wanted
+Return:	CF off when it worked
 	    BX:CX = linear address of the block
-	    SI:DI = handle for freeing or resizing the block
-	CF set on error: AX = error code (8012h, 8013h, 8014h, 8016h, 8021h)
-Note:	no descriptor is created; the caller sets one up with AX=0007h
+	    SI:DI = handle used to free the block or change its size
+	CF on if it failed: AX = error code (8012h, 8013h, 8014h, 8016h, 8021h)
+Note:	no selector comes with it; build one with AX=0007h
 	  and AX=0008h
 SeeAlso: AX=0007h
 
 --------E-310600--------------------------------------------
-INT 31 P - DPMI 0.9+ - LOCK LINEAR REGION
+INT 31 P - DPMI 0.9+ - KEEP A RANGE FROM BEING PAGED OUT
 	AX = 0600h
-	BX:CX = starting linear address
-	SI:DI = size of region in bytes
-Return:	CF clear if successful
-	CF set on error: AX = error code (8013h, 8017h, 8025h)
-Note:	interrupt handlers and the data they touch must be locked under a
-	  host with virtual memory
+	BX:CX = linear address where the range starts
+	SI:DI = size of the range in bytes
+Return:	CF off when it worked
+	CF on when it failed: AX = error code (8013h, 8017h, 8025h)
+Note:	with a virtual memory host, interrupt handlers and all data they use
+	  have to be locked
 SeeAlso: AX=0601h
 
 --------M-330000--------------------------------------------
-INT 33 - MS MOUSE - RESET DRIVER AND READ STATUS
+INT 33 - MS MOUSE - START THE DRIVER AFRESH AND COUNT BUTTONS
 	AX = 0000h
-Return:	AX = status: 0000h hardware or driver not installed, FFFFh reset
-	  successful
-	BX = number of buttons (0000h other than two, 0002h two buttons,
-	  0003h Mouse Systems/Logitech three-button mouse, FFFFh two buttons)
-Notes:	the pointer is hidden, moved to the screen center and given the
-	  default shape; all event handlers are removed
-	before calling, check that the vector is not zero, since DOS 2.x
-	  leaves it empty
+Return:	AX = 0000h no mouse or no driver, FFFFh driver and mouse
+	  ready
+	BX = buttons (0000h not two, 0002h two,
+	  0003h three, as on Mouse Systems and Logitech mice, FFFFh two)
+Notes:	the pointer is hidden, put in the middle of the screen and gets its
+	  standard shape; any event routines are unhooked
+	make sure the vector is not zero before the call, since DOS 2.x
+	  does not fill it in
 SeeAlso: AX=0001h,INT 74
 
 --------M-330001--------------------------------------------
-INT 33 - MS MOUSE - SHOW MOUSE CURSOR
+INT 33 - MS MOUSE - MAKE THE POINTER VISIBLE
 	AX = 0001h
 Return:	nothing
-Note:	the driver keeps a counter; the pointer is visible only when it is
-	  zero, so each hide must be matched by one show
+Note:	the driver counts hide and show calls; the pointer appears only while
+	  the count is zero, so every hide needs a show to undo it
 SeeAlso: AX=0002h
 
 --------M-330002--------------------------------------------
-INT 33 - MS MOUSE - HIDE MOUSE CURSOR
+INT 33 - MS MOUSE - MAKE THE POINTER INVISIBLE
 	AX = 0002h
 Return:	nothing
-Note:	hide the pointer before writing to the screen under it
+Note:	make the pointer invisible before drawing on the screen beneath it
 SeeAlso: AX=0001h
 
 --------M-330003--------------------------------------------
-INT 33 - MS MOUSE - RETURN POSITION AND BUTTON STATUS
+INT 33 - MS MOUSE - WHERE THE POINTER IS, WHICH BUTTONS ARE DOWN
 	AX = 0003h
-Return:	BX = button status: bit 0 left, bit 1 right, bit 2 middle pressed
+Return:	BX = buttons down: bit 0 left, bit 1 right, bit 2 middle
 	CX = column
 	DX = row
-Note:	in text modes the coordinates are multiples of 8; divide by 8 to get
-	  the character position
+Note:	text modes report multiples of 8; divide by 8 for the character
+	  cell
 SeeAlso: AX=0004h
 
 --------M-330004--------------------------------------------
-INT 33 - MS MOUSE - POSITION MOUSE CURSOR
+INT 33 - MS MOUSE - PUT THE POINTER SOMEWHERE
 	AX = 0004h
 	CX = column
 	DX = row
@@ -879,358 +879,358 @@ Return:	nothing
 SeeAlso: AX=0003h
 
 --------M-330009--------------------------------------------
-INT 33 - MS MOUSE - DEFINE GRAPHICS CURSOR
+INT 33 - MS MOUSE - SHAPE OF THE POINTER IN GRAPHICS MODES
 	AX = 0009h
-	BX = column of the hot spot in the 16x16 shape (-16 to 16)
+	BX = column of the hot spot within the 16x16 picture (-16 to 16)
 	CX = row of the hot spot
-	ES:DX -> two 16-word bitmaps: screen mask, then cursor mask
+	ES:DX -> 32 words: 16 for the screen mask, then 16 for the cursor mask
 Return:	nothing
-Note:	the screen is ANDed with the first mask and XORed with the second
+Note:	the screen is ANDed with the first mask, then XORed with the second
 SeeAlso: AX=000Ah,AX=0012h
 
 --------M-33000A--------------------------------------------
-INT 33 - MS MOUSE - DEFINE TEXT CURSOR
+INT 33 - MS MOUSE - SHAPE OF THE POINTER IN TEXT MODES
 	AX = 000Ah
-	BX = 0000h software cursor, 0001h hardware cursor
-	CX = screen mask or first scan line of the hardware cursor
-	DX = cursor mask or last scan line
+	BX = 0000h a drawn cursor, 0001h the cursor of the video card
+	CX = screen mask, or first scan line of the card's cursor
+	DX = cursor mask, or last scan line of the card's cursor
 Return:	nothing
 SeeAlso: AX=0009h,INT 10/AH=01h
 
 --------M-33000B--------------------------------------------
-INT 33 - MS MOUSE - READ MOTION COUNTERS
+INT 33 - MS MOUSE - HOW FAR THE MOUSE HAS MOVED
 	AX = 000Bh
-Return:	CX = horizontal movement in mickeys since the last call
-	DX = vertical movement in mickeys since the last call
-Note:	a mickey is the smallest step the mouse reports, 1/200 inch on
-	  many mice
+Return:	CX = sideways movement in mickeys since the call before
+	DX = up and down movement in mickeys since the call before
+Note:	a mickey is the smallest step a mouse can report, on many mice
+	  1/200 inch
 SeeAlso: AX=0003h
 
 --------M-33000C--------------------------------------------
-INT 33 - MS MOUSE - DEFINE INTERRUPT SUBROUTINE PARAMETERS
+INT 33 - MS MOUSE - HOOK A ROUTINE TO MOUSE EVENTS
 	AX = 000Ch
-	CX = event mask (see #03000)
-	ES:DX -> far routine
+	CX = which events (see #03000)
+	ES:DX -> far routine to call
 Return:	nothing
-Note:	the routine is called with AX = events, BX = buttons, CX,DX =
-	  position, SI,DI = last motion counts; it must end with RETF
+Note:	the routine gets AX = events, BX = buttons, CX,DX = position and
+	  SI,DI = last movement counts; it has to end with RETF
 
 Bitfields for mouse event mask:
 Bit(s)	Description	(Table 03000)
- 0	cursor moved
- 1	left button pressed
- 2	left button released
- 3	right button pressed
- 4	right button released
- 5	middle button pressed
- 6	middle button released
+ 0	the pointer moved
+ 1	left button went down
+ 2	left button came up
+ 3	right button went down
+ 4	right button came up
+ 5	middle button went down
+ 6	middle button came up
 SeeAlso: AX=0018h,INT 15/AX=C207h
 
 --------M-330024--------------------------------------------
-INT 33 - MS MOUSE v6.26+ - GET SOFTWARE VERSION, MOUSE TYPE, AND IRQ NUMBER
+INT 33 - MS MOUSE v6.26+ - DRIVER VERSION, HARDWARE KIND AND IRQ LINE
 	AX = 0024h
-Return:	AX = FFFFh on error
-	else
+Return:	AX = FFFFh when it failed
+	otherwise
 	    BH = major version
 	    BL = minor version
-	    CH = type: 01h bus, 02h serial, 03h InPort, 04h PS/2, 05h HP
-	    CL = interrupt: 00h PS/2, 02h IRQ2, 03h IRQ3, ..., 07h IRQ7
+	    CH = kind: 01h bus, 02h serial, 03h InPort, 04h PS/2, 05h HP
+	    CL = IRQ: 00h PS/2, 02h IRQ2, 03h IRQ3, ..., 07h IRQ7
 SeeAlso: AX=0000h
 
 --------r-34------------------------------------------------
-INT 34 - FLOATING POINT EMULATION - OPCODE D8h
-Desc:	compilers with floating-point emulation write INT 34h-3Bh in place of
-	  the coprocessor opcodes D8h-DFh; the runtime handler either emulates
-	  the instruction or patches it back into a real coprocessor opcode
-Note:	the emulator uses INT 3C for instructions with a segment override and
-	  INT 3D for a standalone FWAIT
+INT 34 - FLOATING POINT EMULATION - STANDS FOR OPCODE D8h
+Desc:	compilers that emulate floating point put INT 34h-3Bh where the
+	  coprocessor opcodes D8h-DFh would go; the runtime routine either
+	  does the work itself or turns the INT back into the real opcode
+Note:	INT 3C stands for instructions with a segment prefix and INT 3D
+	  for an FWAIT on its own
 SeeAlso: INT 3C,INT 3D,INT 07
 
 --------r-3C------------------------------------------------
-INT 3C - FLOATING POINT EMULATION - OPCODE WITH SEGMENT OVERRIDE
-Desc:	the emulated instruction has a segment override prefix; the next
-	  byte encodes both the opcode and the segment register
+INT 3C - FLOATING POINT EMULATION - OPCODE WITH A SEGMENT PREFIX
+Desc:	the instruction has a segment prefix; the byte after the INT holds
+	  the opcode and the segment register together
 SeeAlso: INT 34
 
 --------r-3D------------------------------------------------
-INT 3D - FLOATING POINT EMULATION - STANDALONE FWAIT
-Desc:	the emulator replaces a WAIT instruction with this call
+INT 3D - FLOATING POINT EMULATION - LONE FWAIT
+Desc:	the emulator puts this call in place of a WAIT instruction
 SeeAlso: INT 34
 
 --------r-3F------------------------------------------------
-INT 3F - OVERLAY MANAGER INTERRUPT
-Desc:	some linkers emit INT 3Fh calls to load an overlay into memory
-	  before calling a routine in it
-Note:	the byte after the INT instruction gives the overlay number, and
-	  the next word the offset of the routine in that overlay
+INT 3F - OVERLAY LOADER CALL
+Desc:	code produced by some linkers uses INT 3Fh to bring an overlay into
+	  memory before calling a routine inside it
+Note:	the overlay number is the byte after the INT instruction, and the
+	  word after it is the offset of the routine within the overlay
 
 --------G-41004F--------------------------------------------
-INT 41 - MS Windows debugging kernel - DEBUGGER INSTALLATION CHECK
+INT 41 - MS Windows debugging kernel - IS A SYSTEM DEBUGGER THERE
 	AX = 004Fh
-Return:	AX = F386h if a system debugger is present
-Note:	the vector doubles as the pointer to the first hard disk's
-	  parameters on AT class machines, so the check must be done only in
-	  protected mode
+Return:	AX = F386h when a system debugger is loaded
+Note:	on AT class machines this vector is also the address of the first
+	  hard disk's table, so make the check only while in protected
+	  mode
 SeeAlso: INT 41,INT 03,INT 2F/AX=D600h,INT 2F/AX=1684h/BX=0021h,INT 2F/AX=1600h"Windows"
 
 --------B-41------------------------------------------------
-INT 41 - SYSTEM DATA - HARD DISK 0 PARAMETER TABLE ADDRESS
-Desc:	not a callable interrupt; the vector points at a 16-byte table that
-	  describes the geometry of the first hard disk
-Note:	the table holds the cylinder count, head count, precompensation
-	  cylinder, control byte, landing zone and sectors per track
+INT 41 - SYSTEM DATA - GEOMETRY OF THE FIRST HARD DISK
+Desc:	not meant to be called; the vector holds the address of 16 bytes
+	  that describe the layout of the first hard disk
+Note:	the bytes give the cylinders, heads, write precompensation
+	  cylinder, control byte, landing zone and sectors on each track
 SeeAlso: INT 13/AH=08h,CMOS 12h
 
 --------V-43------------------------------------------------
-INT 43 - VIDEO DATA - CHARACTER TABLE (EGA,MCGA,VGA)
-Desc:	points at the font used for graphics modes; the font loading calls of
-	  INT 10/AH=11h update it
+INT 43 - VIDEO DATA - FONT FOR GRAPHICS MODES (EGA,MCGA,VGA)
+Desc:	holds the address of the font for graphics modes; the font calls of
+	  INT 10/AH=11h change it
 SeeAlso: INT 1F,INT 10/AX=1130h
 
 --------B-4A------------------------------------------------
-INT 4A - SYSTEM - USER ALARM HANDLER
-Desc:	the RTC interrupt handler calls this when the alarm set with
+INT 4A - SYSTEM - CALLED WHEN THE CMOS ALARM GOES OFF
+Desc:	the CMOS clock interrupt routine calls this when the alarm armed with
 	  INT 1A/AH=06h goes off
-Note:	the BIOS default is an IRET
+Note:	the BIOS lets it point at an IRET
 SeeAlso: INT 1A/AH=06h,INT 70
 
 --------m-4B8102--------------------------------------------
-INT 4B - Virtual DMA Services (VDS) - GET VERSION
+INT 4B - Virtual DMA Services (VDS) - WHICH VDS VERSION
 	AX = 8102h
 	DX = 0000h
-Return:	CF clear if successful
+Return:	CF off when it worked
 	    AH = major version, AL = minor version
-	    BX = product number
-	    CX = product revision
-	    SI:DI = maximum DMA buffer size
-	    DX = flags: bit 0 PC/XT bus, bit 1 physical buffer in first 1 MB,
-	      bit 2 automatic remap, bit 3 all memory physically contiguous
-Note:	check bit 5 of 0040h:007Bh before calling; the driver sets it when
-	  it is present
+	    BX = number of the product
+	    CX = revision of the product
+	    SI:DI = largest DMA buffer there is
+	    DX = flags: bit 0 PC/XT bus, bit 1 the buffer is in the first 1 MB,
+	      bit 2 remapping is automatic, bit 3 all memory is contiguous
+Note:	look at bit 5 of 0040h:007Bh before the call; a loaded VDS driver
+	  sets it
 SeeAlso: MEM 0040h:007Bh
 
 --------N-5C------------------------------------------------
-INT 5C - NETBIOS INTERFACE
-	ES:BX -> network control block (see #04000)
-Return:	AL = status (00h successful, FBh NetBIOS not loaded, FFh the command
-	  is still pending)
-Note:	install check: send the invalid command 7Fh and look for return
-	  code 03h (invalid command)
+INT 5C - NETBIOS CALLS
+	ES:BX -> control block (see #04000)
+Return:	AL = status (00h done, FBh NetBIOS not loaded, FFh the command
+	  has not finished yet)
+Note:	to see whether it is there, issue the unknown command 7Fh and look
+	  for the answer 03h (command not valid)
 
 Format of network control block:
 Offset	Size	Description	(Table 04000)
- 00h	BYTE	command code; bit 7 set means "return at once, call the post
-		  routine when done"
+ 00h	BYTE	command; bit 7 on: return at once and call the post routine
+		  when the command is done
  01h	BYTE	return code
  02h	BYTE	local session number
- 03h	BYTE	number of the name
- 04h	DWORD	-> buffer
- 08h	WORD	buffer length
+ 03h	BYTE	name number
+ 04h	DWORD	-> data buffer
+ 08h	WORD	length of the data buffer
  0Ah 16 BYTEs	remote name
  1Ah 16 BYTEs	local name
- 2Ah	BYTE	receive timeout in 500 ms units
- 2Bh	BYTE	send timeout in 500 ms units
- 2Ch	DWORD	-> post routine, 0000h:0000h if none
- 30h	BYTE	adapter number
- 31h	BYTE	command completion flag
+ 2Ah	BYTE	time allowed for receiving, in units of 500 ms
+ 2Bh	BYTE	time allowed for sending, in units of 500 ms
+ 2Ch	DWORD	-> post routine, 0000h:0000h for none
+ 30h	BYTE	which adapter
+ 31h	BYTE	set when the command is done
 SeeAlso: INT 2A/AH=00h,INT 2F/AX=B800h
 
 --------N-6001----------------------------------------------
-INT 60 - PC/TCP PACKET DRIVER - DRIVER INFORMATION
+INT 60 - PC/TCP PACKET DRIVER - DESCRIBE THE DRIVER
 	AX = 01FFh
-	BX = handle (only needed for some drivers)
-Return:	CF clear if successful
+	BX = handle (some drivers only)
+Return:	CF off when it worked
 	    BX = version
-	    CH = class of interface (01h Ethernet, 06h SLIP, ...)
-	    DX = interface type
-	    CL = number of the interface
-	    DS:SI -> ASCIZ driver name
-	    AL = functionality (01h basic, 02h basic and extended, 05h basic and
-	      high-performance, 06h all)
-	CF set on error: DH = error code
-Notes:	the driver may live at any vector from 60h to 80h; its presence is
-	  shown by the string "PKT DRVR" three bytes after the handler address
-	this sample lists only the driver at vector 60h
-Range:	INT 60 to INT 80, found by scanning for the signature
+	    CH = kind of interface (01h Ethernet, 06h SLIP, ...)
+	    DX = model of the interface
+	    CL = which interface
+	    DS:SI -> name of the driver, ASCIZ
+	    AL = calls offered (01h basic, 02h basic and extended, 05h basic and
+	      high-performance, 06h all of them)
+	CF on when it failed: DH = error code
+Notes:	the driver may use any vector from 60h to 80h; it is recognized by
+	  the text "PKT DRVR" three bytes past the start of its handler
+	only the driver on vector 60h is shown in this sample
+Range:	INT 60 to INT 80, searched for the signature
 SeeAlso: AH=02h
 
 --------N-6002----------------------------------------------
-INT 60 - PC/TCP PACKET DRIVER - ACCESS PACKET TYPE
+INT 60 - PC/TCP PACKET DRIVER - ASK FOR PACKETS OF ONE TYPE
 	AH = 02h
-	AL = interface class
-	BX = interface type (FFFFh any)
-	DL = interface number
-	DS:SI -> type template (the packet type to receive)
-	CX = length of the template
-	ES:DI -> receiver routine
-Return:	CF clear if successful: AX = handle
-	CF set on error: DH = error code
-Note:	the receiver is called twice per packet: once with AX = 0000h to ask
-	  for a buffer (returned in ES:DI), once with AX = 0001h when the data
-	  has been copied
+	AL = kind of interface
+	BX = model of the interface (FFFFh any)
+	DL = which interface
+	DS:SI -> packet type wanted, as a pattern of bytes
+	CX = length of the pattern
+	ES:DI -> routine that receives the packets
+Return:	CF off when it worked: AX = handle
+	CF on when it failed: DH = error code
+Note:	the routine is called twice for each packet: first with AX = 0000h
+	  to ask for a buffer (given back in ES:DI), then with AX = 0001h once
+	  the data is in it
 SeeAlso: AH=01h,AH=03h
 
 --------m-6740----------------------------------------------
-INT 67 - LIM EMS - GET MANAGER STATUS
+INT 67 - LIM EMS - IS THE MANAGER WORKING
 	AH = 40h
-Return:	AH = status: 00h successful, 80h internal error, 81h hardware
-	  malfunction, 84h undefined function
-Note:	before calling, check for the device name "EMMXXXX0" at offset 0Ah of
-	  the segment the vector points at
+Return:	AH = status: 00h working, 80h error inside the manager, 81h fault
+	  in the hardware, 84h unknown function
+Note:	before the first call, look for the name "EMMXXXX0" at offset 0Ah of
+	  the segment the vector points into
 SeeAlso: AH=41h,AH=46h
 
 --------m-6741----------------------------------------------
-INT 67 - LIM EMS - GET PAGE FRAME SEGMENT
+INT 67 - LIM EMS - WHERE THE PAGE FRAME IS
 	AH = 41h
 Return:	AH = status (see #03500)
-	BX = segment of the 64K page frame
+	BX = segment of the 64K frame
 SeeAlso: AH=58h
 
 (Table 03500)
 Values for EMS function status:
- 00h	successful
- 80h	internal error
- 81h	hardware malfunction
- 83h	invalid handle
- 84h	undefined function requested
- 85h	no more handles available
- 87h	more pages requested than exist
- 88h	more pages requested than are free
- 89h	zero pages requested
- 8Ah	logical page out of range for the handle
- 8Bh	physical page out of range
+ 00h	done
+ 80h	error inside the manager
+ 81h	fault in the hardware
+ 83h	no such handle
+ 84h	function not known
+ 85h	all handles are in use
+ 87h	more pages asked for than there are
+ 88h	more pages asked for than are free
+ 89h	asked for no pages at all
+ 8Ah	logical page beyond those of the handle
+ 8Bh	no such physical page
 
 --------m-6743----------------------------------------------
-INT 67 - LIM EMS - GET HANDLE AND ALLOCATE MEMORY
+INT 67 - LIM EMS - OPEN A HANDLE WITH PAGES
 	AH = 43h
-	BX = number of logical pages to allocate
+	BX = how many logical pages
 Return:	AH = status (see #03500)
-	DX = handle if AH = 00h
-Note:	EMS 4.0 also allows zero pages through AH=5Ah
+	DX = the handle, when AH = 00h
+Note:	EMS 4.0 also hands out handles without pages, through AH=5Ah
 SeeAlso: AH=44h,AH=45h,#03500
 
 --------m-6744----------------------------------------------
-INT 67 - LIM EMS - MAP MEMORY
+INT 67 - LIM EMS - SHOW A LOGICAL PAGE IN THE FRAME
 	AH = 44h
-	AL = physical page number (0-3)
-	BX = logical page number, or FFFFh to unmap (EMS 4.0)
+	AL = page of the frame to use (0-3)
+	BX = logical page, or FFFFh to empty that frame page (EMS 4.0)
 	DX = handle
 Return:	AH = status (see #03500)
 SeeAlso: AH=43h,AH=50h
 
 --------m-6745----------------------------------------------
-INT 67 - LIM EMS - RELEASE HANDLE AND MEMORY
+INT 67 - LIM EMS - CLOSE A HANDLE AND FREE ITS PAGES
 	AH = 45h
-	DX = EMM handle
-Return:	AH = status (see #03500), 86h if a saved mapping context is still
-	  held for the handle
-Note:	a program must release its handles before it exits, or the pages
-	  stay lost until the next boot
+	DX = handle
+Return:	AH = status (see #03500); 86h while a saved mapping still belongs
+	  to the handle
+Note:	close every handle before the program ends, or its pages stay
+	  taken until the machine restarts
 SeeAlso: AH=43h
 
 --------m-6746----------------------------------------------
-INT 67 - LIM EMS - GET EMM VERSION
+INT 67 - LIM EMS - WHICH EMS VERSION
 	AH = 46h
 Return:	AH = status (see #03500)
-	AL = version in BCD (32h = 3.2, 40h = 4.0)
+	AL = version, BCD (32h = 3.2, 40h = 4.0)
 SeeAlso: AH=40h
 
 --------m-675700--------------------------------------------
-INT 67 - LIM EMS 4.0 - MOVE MEMORY REGION
+INT 67 - LIM EMS 4.0 - COPY BETWEEN CONVENTIONAL AND EXPANDED MEMORY
 	AX = 5700h
-	DS:SI -> move descriptor: DWORD length, then for source and
-	  destination a type byte (00h conventional, 01h expanded), a WORD
+	DS:SI -> block: DWORD size, then for the source and for the
+	  target a kind byte (00h conventional, 01h expanded), a WORD
 	  handle, a WORD offset and a WORD segment or logical page
 Return:	AH = status (see #03500)
-Note:	the move is done even if the regions overlap, and the current
-	  mapping is not changed
+Note:	overlapping ranges are copied correctly, and the pages shown in the
+	  frame stay as they were
 SeeAlso: AX=5701h
 
 --------m-67DE00--------------------------------------------
-INT 67 - Virtual Control Program Interface - INSTALLATION CHECK
+INT 67 - Virtual Control Program Interface - IS VCPI THERE
 	AX = DE00h
-Return:	AH = 00h if VCPI is present
-	    BH = major version (BCD)
-	    BL = minor version (BCD)
-	AH nonzero if not present
-Note:	a DOS extender uses VCPI to get into protected mode when a memory
-	  manager already runs DOS in virtual-8086 mode
+Return:	AH = 00h when VCPI is there
+	    BH = major version, BCD
+	    BL = minor version, BCD
+	AH not zero when it is not
+Note:	DOS extenders use VCPI to reach protected mode while a memory
+	  manager already keeps DOS in virtual-8086 mode
 SeeAlso: AX=DE0Ch,INT 2F/AX=1687h
 
 --------m-67DE0C--------------------------------------------
-INT 67 - Virtual Control Program Interface - SWITCH FROM V86 MODE TO PROTECTED MODE
+INT 67 - Virtual Control Program Interface - LEAVE V86 MODE FOR PROTECTED MODE
 	AX = DE0Ch
-	ESI = linear address below 1 MB of the switch data structure: new CR3,
-	  pointers to new GDTR and IDTR values, LDTR, TR and the CS:EIP to jump to
-Return:	in protected mode, with interrupts disabled
+	ESI = linear address, below 1 MB, of a block with the new CR3,
+	  pointers to the GDTR and IDTR values, LDTR, TR and the CS:EIP to go to
+Return:	now in protected mode, interrupts off
 SeeAlso: INT 15/AH=89h
 
 --------H-70------------------------------------------------
-INT 70 H - IRQ8 - CMOS REAL-TIME CLOCK
-Desc:	called for the periodic interrupt (1024 times per second) while a
-	  wait is in progress and for the alarm
-Note:	the handler must read CMOS register 0Ch, or the clock raises no
-	  more interrupts
+INT 70 H - IRQ8 - CMOS CLOCK INTERRUPT
+Desc:	raised for the periodic interrupt (1024 a second) while a wait runs,
+	  and for the alarm
+Note:	the routine has to read CMOS register 0Ch, or the clock stops sending
+	  interrupts
 SeeAlso: INT 4A,INT 15/AH=86h,CMOS 0Ch
 
 --------H-71------------------------------------------------
-INT 71 H - IRQ9 - REDIRECTED TO INT 0A BY BIOS
-Desc:	devices on the old IRQ2 pin of the bus arrive here; the BIOS handler
-	  acknowledges the slave controller and calls INT 0A
+INT 71 H - IRQ9 - PASSED ON TO INT 0A BY THE BIOS
+Desc:	cards using the IRQ2 pin of the bus end up here; the BIOS routine
+	  tells the slave controller it is done and calls INT 0A
 SeeAlso: INT 0A
 
 --------H-74------------------------------------------------
-INT 74 H - IRQ12 - POINTING DEVICE (PS)
-Desc:	the PS/2 mouse port interrupt; the BIOS gathers three bytes and calls
-	  the handler installed with INT 15/AX=C207h
+INT 74 H - IRQ12 - PS/2 MOUSE PORT (PS)
+Desc:	interrupt of the PS/2 mouse port; the BIOS collects three bytes and
+	  then calls the routine hooked with INT 15/AX=C207h
 SeeAlso: INT 15/AX=C207h,INT 33/AX=0000h
 
 --------H-75------------------------------------------------
-INT 75 H - IRQ13 - MATH COPROCESSOR EXCEPTION (AT and up)
-Desc:	the coprocessor error line; the BIOS handler clears the busy latch by
-	  writing to port F0h and calls INT 02 for compatibility with the PC
+INT 75 H - IRQ13 - NUMERIC COPROCESSOR ERROR (AT and up)
+Desc:	line for coprocessor errors; the BIOS routine resets the busy latch
+	  with a write to port F0h and calls INT 02, as the PC would have done
 SeeAlso: INT 02,PORT 00F0h
 
 --------H-76------------------------------------------------
-INT 76 H - IRQ14 - HARD DISK CONTROLLER (AT and later)
-Desc:	the primary IDE channel interrupt; the BIOS handler sets the flag at
-	  0040h:008Eh, which the INT 13 code waits for
+INT 76 H - IRQ14 - FIRST IDE CHANNEL (AT and later)
+Desc:	interrupt of the first IDE channel; the BIOS routine sets the byte at
+	  0040h:008Eh, which the INT 13 code is waiting for
 SeeAlso: INT 77,INT 13/AH=02h,PORT 01F0h-01F7h
 
 --------H-77------------------------------------------------
-INT 77 H - IRQ15 - SECONDARY IDE CHANNEL (AT and later)
-Desc:	used by the second IDE channel on most boards; on old machines it was
-	  free
+INT 77 H - IRQ15 - SECOND IDE CHANNEL (AT and later)
+Desc:	most boards give it to the second IDE channel; on older machines
+	  nothing used it
 SeeAlso: INT 76
 
 --------N-7ABX0000------------------------------------------
-INT 7A - Novell NetWare - IPX - OPEN SOCKET
+INT 7A - Novell NetWare - IPX - CLAIM A SOCKET
 	BX = 0000h
-	AL = socket longevity: 00h closed at program exit, FFh closed only
-	  on request
-	DX = requested socket number (0000h for a dynamic one), high byte first
-Return:	AL = status: 00h successful, FEh socket table full, FFh socket
-	  already open
-	DX = socket number
-Note:	protected mode programs use the entry point from INT 2F/AX=7A00h
+	AL = how long the socket lives: 00h until the program ends, FFh until
+	  it is closed
+	DX = socket wanted (0000h for any free one), high byte first
+Return:	AL = status: 00h done, FEh no room for more sockets, FFh the socket
+	  is open already
+	DX = the socket
+Note:	programs in protected mode call the address from INT 2F/AX=7A00h
 	  instead
 SeeAlso: INT 7A/BX=0001h,INT 7A/BX=000Ah
 
 --------N-7ABX000A------------------------------------------
-INT 7A - Novell NetWare - IPX - RELINQUISH CONTROL
+INT 7A - Novell NetWare - IPX - LET THE DRIVER WORK
 	BX = 000Ah
 Return:	nothing
-Note:	gives the network driver a chance to work; programs that poll for
-	  packets should call it in their loop
+Note:	lets the network driver do its work; a program that waits for
+	  packets should call it inside its loop
 SeeAlso: INT 7A/BX=0000h,INT 2F/AX=1680h
 
 --------O-80------------------------------------------------
-INT 80 - Linux - SYSTEM CALL (i386)
-	EAX = system call number (01h exit, 03h read, 04h write, 05h open)
-	EBX, ECX, EDX, ESI, EDI, EBP = arguments one to six
-Return:	EAX = result, or a negative error number in the range -4095..-1
-Note:	the gate is a trap gate with privilege level 3, so user programs
-	  may call it; 64-bit programs use the SYSCALL instruction instead
+INT 80 - Linux - KERNEL ENTRY (i386)
+	EAX = number of the call (01h exit, 03h read, 04h write, 05h open)
+	EBX, ECX, EDX, ESI, EDI, EBP = first to sixth argument
+Return:	EAX = result, or an error as a negative number from -4095 to -1
+Note:	the vector is a trap gate of privilege level 3, so user code can
+	  reach it; 64-bit programs enter the kernel with SYSCALL instead
 SeeAlso: INT 21/AH=4Ch,MSR C0000082h
 
 --------!---Admin-------------------------------------------
@@ -1240,9 +1240,9 @@ other entry states well-known facts in our own words and may still have
 mistakes.  Please report them on the project's tracker.
 
 --------*-FF------------------------------------------------
-INT FF - SAMPLE LIST - LAST ENTRY
-Desc:	this entry only closes the sample list; the file ends right after it
-	  without a divider line
-Note:	the entry before this one holds the admin notes, which have no title
+INT FF - SAMPLE LIST - CLOSING ENTRY
+Desc:	the only job of this entry is to end the sample list; nothing follows
+	  it, not even a divider line
+Note:	the topic in front of this one holds the admin notes and has no title
 	  line
 SeeAlso: INT 00,INT 10,INT 21,INT 2F,INT 99

@@ -1,29 +1,15 @@
 #include "cli_helpers.h"
 #include "list/divider_line.h"
-#include "list/list_loader.h"
+#include "sample_files.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace zelt::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-const fs::path SamplesDir{ZELT_SAMPLES_DIR};
-
-std::vector<fs::path> SampleLists()
-{
-    std::vector<fs::path> lists;
-    for (const auto& entry : fs::directory_iterator(SamplesDir)) {
-        if (entry.path().extension() == ".LST")
-            lists.push_back(entry.path());
-    }
-    std::sort(lists.begin(), lists.end());
-    return lists;
-}
 
 // The line that ends right before a byte offset, without its CR LF.
 std::string_view LineBefore(std::string_view bytes, std::size_t offset)
@@ -56,12 +42,7 @@ TEST(SampleLists, TopicsMatchTheFileBytes)
         SCOPED_TRACE(path.filename().string());
         const std::string bytes = ReadBytes(path);
         ASSERT_TRUE(bytes.ends_with("\r\n"));
-        LoadedList list;
-        LoadRequest request;
-        request.listFileName = path.string();
-        request.indexMode.loadTopicsDirect = true;
-        LoadObserver quiet;
-        ASSERT_TRUE(LoadListTopics(list, request, quiet).loaded);
+        const LoadedList list = LoadTopics(path);
         ASSERT_GT(list.topicCount(), 5);
         EXPECT_EQ(list.topics().identifier(0), "[List Info]");
 
@@ -90,12 +71,7 @@ TEST(SampleLists, TopicsMatchTheFileBytes)
 
 TEST(SampleLists, InterruptListIsLargeAndVaried)
 {
-    LoadedList list;
-    LoadRequest request;
-    request.listFileName = (SamplesDir / "INTERRUP.LST").string();
-    request.indexMode.loadTopicsDirect = true;
-    LoadObserver quiet;
-    ASSERT_TRUE(LoadListTopics(list, request, quiet).loaded);
+    const LoadedList list = LoadTopics(SamplesDir / "INTERRUP.LST");
     EXPECT_GE(list.topicCount(), 200);
     EXPECT_GE(list.categoriesPresent().count(), 25u);
 }
@@ -109,6 +85,8 @@ TEST(SampleLists, SectionsJoinToTheirLists)
         interrupt += ReadBytes(sections / name);
     }
     EXPECT_TRUE(interrupt == ReadBytes(SamplesDir / "INTERRUP.LST"));
+    for (const char* name : {"INTERRUP.B", "INTERRUP.C"})
+        EXPECT_TRUE(IsDividerLine(LineAt(ReadBytes(sections / name), 0))) << name;
     EXPECT_TRUE(ReadBytes(sections / "PORTS.A") == ReadBytes(SamplesDir / "PORTS.LST"));
 }
 
