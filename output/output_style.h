@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zelt {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// The fixed colours of references: links green, other references teal.
+inline constexpr Rgb LinkGreen{0, 128, 0};
+inline constexpr Rgb ReferenceTeal{0, 128, 128};
+
+// How the view looks, as far as written documents repeat it: its font (name
+// in UTF-8) and the highlight colour of titles and labels.
+struct OutputStyle {
+    std::string fontName;
+    int fontPointSize = 8;
+    Rgb highlight;
+};
+
+} // namespace zelt

@@ -1,0 +1,23 @@
+#include "output/text_writer.h"
+
+#include <algorithm>
+
+namespace zelt {
+
+std::string PlainTextOf(std::string_view documentText)
+{
+    std::string out;
+    out.reserve(documentText.size() +
+                static_cast<std::size_t>(std::ranges::count(documentText, '\n')));
+    for (std::size_t at = 0; at <= documentText.size();) {
+        const std::size_t lineEnd = std::min(documentText.find('\n', at), documentText.size());
+        out.append(documentText.substr(at, lineEnd - at));
+        if (lineEnd == documentText.size())
+            break;
+        out += "\r\n";
+        at = lineEnd + 1;
+    }
+    return out;
+}
+
+} // namespace zelt
