@@ -35,6 +35,17 @@ public:
         shown = true;
         return std::nullopt;
     }
+    std::optional<QString> chooseFileToSave(const zelt::SaveFileRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    std::optional<zelt::PrintRange> showPrintDialog(QPrinter&,
+                                                    const zelt::PrintDialogRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
     bool shown = false;
 };
 

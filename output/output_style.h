@@ -1,17 +1,10 @@
 #pragma once
 
-#include <cstdint>
+#include "browse/grid_geometry.h"
+
 #include <string>
 
 namespace zelt {
-
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
 
 // The fixed colours of references: links green, other references teal.
 inline constexpr Rgb LinkGreen{0, 128, 0};

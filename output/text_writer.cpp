@@ -1,5 +1,7 @@
 #include "output/text_writer.h"
 
+#include "base/code_page_437.h"
+
 #include <algorithm>
 
 namespace zelt {
@@ -16,6 +18,20 @@ std::string PlainTextOf(std::string_view documentText)
             break;
         out += "\r\n";
         at = lineEnd + 1;
+    }
+    return out;
+}
+
+std::string Utf8TextOf(std::string_view documentText)
+{
+    std::string out;
+    out.reserve(documentText.size() + documentText.size() / 8);
+    for (const char c : documentText) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 0x20 && byte < 0x7F) || byte == '\n' || byte == '\t')
+            out += c;
+        else
+            AppendUtf8(out, Cp437ToUnicode(byte));
     }
     return out;
 }

@@ -100,7 +100,11 @@ TEST(SaveTopic, FoldersThatCannotTakeTheFileFail)
     fs::create_directories(dir.path() / "2109.rtf");
     EXPECT_TRUE(SaveTopic(dir.file("2109.rtf"), Topic, Style)) << "a folder of that name";
     EXPECT_TRUE(fs::is_directory(dir.path() / "2109.rtf"));
+}
 
+TEST(SaveTopic, ALockedFolderKeepsTheOldFile)
+{
+    const TempDir dir;
     if (RunningAsRoot())
         GTEST_SKIP() << "folder permissions do not hold for root";
     const fs::path locked = dir.path() / "locked";

@@ -22,6 +22,12 @@ TEST(TextWriter, EveryLineBreakBecomesCrLf)
               "lf\r\ncr\r\ncrlf\r\n");
 }
 
+TEST(TextWriter, UnicodeTextShowsEveryCharacterAsTheViewDoes)
+{
+    EXPECT_EQ(Utf8TextOf("a\n\tb\xC4\x01\x7F\xFF"), "a\n\tb\u2500\u263A\u2302\u00A0");
+    EXPECT_EQ(Utf8TextOf(""), "");
+}
+
 // Saved as text, every topic of every sample list is its own stretch of the
 // list file, whether the text comes from the file or back from the view.
 TEST(TextWriter, TopicsOfTheSampleListsAreTheirBytesInTheList)
