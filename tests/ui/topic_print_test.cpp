@@ -6,6 +6,7 @@
 #include "ui/hint_handler.h"
 #include "ui/topic_view.h"
 
+#include <QImage>
 #include <QPageSize>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -20,7 +21,8 @@ std::string TopicList(int bodyLines = 3)
     std::string list = DosLines({"Print test list", Divider('D', "21"), "INT 21 - DOS - CALLS"});
     for (int line = 1; line <= bodyLines; ++line)
         list += "line " + std::to_string(line) + " of the DOS entry\r\n";
-    return list + DosLines({"Return: nothing", Divider('B', "10"), "INT 10 - VIDEO"});
+    return list +
+           DosLines({"Return: nothing", "SeeAlso: INT 2F", Divider('B', "10"), "INT 10 - VIDEO"});
 }
 
 using Lines = std::vector<std::string>;
@@ -34,6 +36,32 @@ Lines NonEmptyLines(const QString& text)
             lines.push_back(line.trimmed().toStdString());
     }
     return lines;
+}
+
+bool HasPixelNear(const QImage& page, const QColor& colour)
+{
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor pixel = page.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) <
+                24)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool OnlyGreys(const QImage& page)
+{
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor pixel = page.pixelColor(x, y);
+            if (pixel.red() != pixel.green() || pixel.green() != pixel.blue())
+                return false;
+        }
+    }
+    return true;
 }
 
 class TopicPrintTest : public OutputTest {
@@ -54,6 +82,14 @@ protected:
         const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field),
                                       QRegularExpression::MultilineOption);
         return line.match(info).captured(1).trimmed();
+    }
+    // The first page as the printer put it on paper.
+    QImage firstPage() const
+    {
+        const QString prefix = QString::fromStdString(listPath("page"));
+        OutputOf(QStringLiteral("pdftoppm"),
+                 {"-r", "100", "-png", "-f", "1", "-l", "1", pdf(), prefix});
+        return QImage(prefix + QStringLiteral("-1.png")).convertToFormat(QImage::Format_RGB32);
     }
     Lines viewLines() const { return NonEmptyLines(view().document()->toRawText()); }
     void print(std::optional<PrintRange> answer)
@@ -82,6 +118,7 @@ TEST_F(TopicPrintTest, TheTopicIsPrintedPlainInArialUnderTheWindowCaption)
     const QString fonts = pdfFonts();
     EXPECT_TRUE(fonts.contains("LiberationSans") || fonts.contains("Arial")) << fonts.toStdString();
     EXPECT_FALSE(fonts.contains("Bold")) << "no formatting";
+    EXPECT_TRUE(OnlyGreys(firstPage())) << "no colours";
 }
 
 TEST_F(TopicPrintTest, ASelectionIsPrintedAloneAndItsRangeRemembered)
@@ -115,6 +152,10 @@ TEST_F(TopicPrintTest, WysiwygPrintingShowsTheViewsFormattingUnlessASelectionIsP
     QString fonts = pdfFonts();
     EXPECT_TRUE(fonts.contains("Bold")) << "the title bold: " << fonts.toStdString();
     EXPECT_FALSE(fonts.contains("LiberationSans")) << fonts.toStdString();
+    const QImage page = firstPage();
+    EXPECT_TRUE(HasPixelNear(page, view().palette().color(QPalette::Active, QPalette::Highlight)))
+        << "the title and labels in the highlight colour";
+    EXPECT_TRUE(HasPixelNear(page, QColor(0, 128, 128))) << "the reference teal";
 
     select(positionOf("line 1"), positionOf("line 2"));
     print(PrintRange::Selection);
