@@ -28,6 +28,7 @@ std::string ListWithBoxTopic()
         Divider('D', "214C"),
         "INT 21 - DOS 2+ - \"EXIT\" - TERMINATE WITH RETURN CODE",
         "\tAH = 4Ch",
+        "  indented by two blanks, then  two more",
         "\tAL = return code {0..255} \\ exit",
         "Return: never returns",
         "\xDA\xC4\xC4\xC4\xC4\xC2\xC4\xC4\xC4\xC4\xBF",
