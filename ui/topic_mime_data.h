@@ -3,6 +3,8 @@
 #include "output/output_style.h"
 #include "output/topic_document.h"
 
+#include <QtGlobal>
+
 class QMimeData;
 
 namespace zelt {
