@@ -4,15 +4,20 @@
 // Run from a Release build: build/release/bench/bench_view
 #include "bench/largest_topic.h"
 #include "list/loaded_list.h"
+#include "output/save_topic.h"
 #include "samples/generator/list_generator.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
 #include "ui/message_boxes.h"
 #include "ui/program_run.h"
+#include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
+#include <QMimeData>
+#include <QTextDocument>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <map>
@@ -31,6 +36,17 @@ public:
     void error(const QString&) override { shown = true; }
     bool confirm(const QString&) override { return shown = true; }
     std::optional<QString> chooseFileToOpen(const zelt::OpenFileRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    std::optional<QString> chooseFileToSave(const zelt::SaveFileRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    std::optional<zelt::PrintRange> showPrintDialog(QPrinter&,
+                                                    const zelt::PrintDialogRequest&) override
     {
         shown = true;
         return std::nullopt;
@@ -125,6 +141,46 @@ void BM_LoadLargeTopicInWindow(benchmark::State& state)
     LoadLargestTopic(state, open);
 }
 
+// The longest topics of a real list, about 120 KB.
+OpenWindow& WindowWithLongestTopic()
+{
+    OpenWindow& open = WindowWith(100, 80000, true);
+    zelt::TFormMain& window = open.window();
+    const auto n =
+        static_cast<std::int32_t>(zelt::bench::LargestTopic(window.loadedList().topics()));
+    if (window.loadedList().view.currentTopicNumber != n)
+        window.loadTopic(n);
+    return open;
+}
+
+// Save Topic after the dialog: the view's text and formatting written out.
+void BM_SaveTopicFromWindow(benchmark::State& state, const char* name)
+{
+    OpenWindow& open = WindowWithLongestTopic();
+    const zelt::TopicView& view = open.window().topicView();
+    const std::string file = (fs::temp_directory_path() / name).string();
+    for (auto _ : state) {
+        if (zelt::SaveTopic(file, view.topicDocument(), view.outputStyle())) {
+            state.SkipWithError("the save failed");
+            break;
+        }
+    }
+    std::error_code ignored;
+    fs::remove(file, ignored);
+    state.counters["topic_bytes"] = view.document()->characterCount();
+}
+
+void BM_CopyTopicInWindow(benchmark::State& state)
+{
+    OpenWindow& open = WindowWithLongestTopic();
+    const zelt::TopicView& view = open.window().topicView();
+    for (auto _ : state)
+        view.copyTopic();
+    if (!QGuiApplication::clipboard()->mimeData()->hasHtml())
+        state.SkipWithError("nothing reached the clipboard");
+    state.counters["topic_bytes"] = view.document()->characterCount();
+}
+
 void BM_GridPageAndRender(benchmark::State& state)
 {
     OpenWindow& open = WindowWith(100000, 200, false);
@@ -162,6 +218,13 @@ void BM_ShowCategoryInWindow(benchmark::State& state)
 BENCHMARK(BM_ShowCategoryInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadLargeTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SaveTopicFromWindow, txt, "zelt-bench-view-topic.txt")
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(1.0);
+BENCHMARK_CAPTURE(BM_SaveTopicFromWindow, rtf, "zelt-bench-view-topic.rtf")
+    ->Unit(benchmark::kMicrosecond)
+    ->MinTime(1.0);
+BENCHMARK(BM_CopyTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_GridPageAndRender)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 int main(int argc, char** argv)

@@ -2,6 +2,7 @@
 
 #include "base/version.h"
 #include "cli/categories_command.h"
+#include "cli/save_command.h"
 #include "cli/show_command.h"
 #include "cli/spans_command.h"
 #include "cli/topics_command.h"
@@ -43,6 +44,14 @@ constexpr char HelpText[] =
     "      label, link or ref), start and length, separated by TAB. Positions count\n"
     "      the characters of the shown text, each line end as one.\n"
     "\n"
+    "  save LIST N FILE\n"
+    "      Writes topic N (numbered as by topics) to FILE as the viewer's Save\n"
+    "      Topic does under the default settings: when the name of FILE ends in\n"
+    "      .txt (in any letter case), the text with every line ending in CR LF, in\n"
+    "      code page 437 as in the list; otherwise rich text format with the view's\n"
+    "      font, bold title, underlined labels and coloured references. FILE is\n"
+    "      replaced only once the whole topic is written; a read-only FILE stays.\n"
+    "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
 
@@ -72,6 +81,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunShow(rest, streams);
     if (verb == "spans")
         return RunSpans(rest, streams);
+    if (verb == "save")
+        return RunSave(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

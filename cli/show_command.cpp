@@ -1,27 +1,16 @@
 #include "cli/show_command.h"
 
-#include "base/error_messages.h"
+#include "base/code_page_437.h"
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
-#include "base/code_page_437.h"
+#include "cli/topic_argument.h"
 #include "list/topic_reader.h"
-
-#include <charconv>
 
 namespace zelt::cli {
 
 namespace {
 
 constexpr char Usage[] = "usage: zelt show LIST N\n";
-
-std::optional<long long> ParseTopicNumber(std::string_view text)
-{
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 } // namespace
 
@@ -51,19 +40,9 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
     auto reader = OpenListForCli(list, listFileName, streams);
     if (!reader)
         return ExitFailure;
-    if (*number < 0 || *number >= list.topicCount()) {
-        std::fprintf(streams.err, "zelt: no topic %lld in %s; its topics are 0 to %d\n", *number,
-                     listFileName.c_str(), list.topicCount() - 1);
+    const auto bytes = ReadTopicForCli(list, *reader, *number, listFileName, streams);
+    if (!bytes)
         return ExitFailure;
-    }
-    const auto n = static_cast<TopicNumber>(*number);
-    const auto bytes = reader->read(list.topics().start(n), list.topics().length(n));
-    if (!bytes) {
-        std::fprintf(streams.err, "zelt: %s (topic %lld of %s)\n",
-                     ErrorMessageText(ErrorUnableToLoadTopic).c_str(), *number,
-                     listFileName.c_str());
-        return ExitFailure;
-    }
     return WriteOutput(TopicTextUtf8(*bytes), streams) ? ExitSuccess : ExitFailure;
 }
 

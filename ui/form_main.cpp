@@ -3,8 +3,9 @@
 #include "app/app_title.h"
 #include "app/command_line.h"
 #include "app/command_state.h"
-#include "base/error_messages.h"
+#include "app/program_state.h"
 #include "app/startup_list.h"
+#include "base/error_messages.h"
 #include "browse/category_box.h"
 #include "browse/pane_layout.h"
 #include "list/file_entry.h"
@@ -19,7 +20,6 @@
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
 #include "ui/pane_layout_controller.h"
-#include "app/program_state.h"
 #include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 #include "ui/status_bar_panels.h"
@@ -33,8 +33,10 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPrinter>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextDocument>
 
 namespace zelt {
 
@@ -111,6 +113,9 @@ void TFormMain::createControls()
                                         *m_actions->find("ListOther"),
                                         [this](const std::string& file) { openList(file); });
     m_updater = new CommandUpdater([this] { updateCommands(); }, this);
+    m_printEditor = new QTextDocument(this);
+    m_printEditor->setObjectName(QStringLiteral("PrintEditor"));
+    m_printEditor->setDefaultFont(font());
     connectCommands();
 }
 
@@ -202,7 +207,7 @@ void TFormMain::openStartupList()
     markList(*startupList);
 }
 
-void TFormMain::updateCommands()
+CommandState TFormMain::commandState() const
 {
     const QTextEdit& view = *m_panel->topicView();
     const QTextCursor cursor = view.textCursor();
@@ -219,7 +224,12 @@ void TFormMain::updateCommands()
     state.gridRowCount = m_panel->grid()->model()->rowCount();
     state.helpFileAvailable = m_program.helpFileAvailable;
     state.zoomed = m_panes->isZoomed();
-    const CommandAvailability availability = EvaluateCommands(state);
+    return state;
+}
+
+void TFormMain::updateCommands()
+{
+    const CommandAvailability availability = EvaluateCommands(commandState());
     m_actions->apply(availability);
     if (m_menus->helpSeparator != nullptr)
         m_menus->helpSeparator->setVisible(availability.helpHelpIndex);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/status_texts.h"
+#include "base/program_version.h"
 #include "browse/category_descriptions.h"
 #include "browse/grid_navigation.h"
 #include "list/loaded_list.h"
 #include "list/topic_reader.h"
-#include "base/program_version.h"
+#include "output/print_plan.h"
 #include "settings/window_layout.h"
 
 #include <QMainWindow>
@@ -15,6 +16,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+class QPrinter;
+class QTextDocument;
 
 namespace zelt {
 
@@ -32,6 +36,7 @@ class ToolBarBands;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
+struct CommandState;
 struct MainMenus;
 struct ProgramState;
 struct Settings;
@@ -89,6 +94,8 @@ public:
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
+    // The printer Print Topic prints to, made at the first use with one copy.
+    QPrinter& printer();
 
 Q_SIGNALS:
     // A topic's text has been put into the view.
@@ -122,6 +129,11 @@ private:
     void toolButtonOpenListClick();
     void updateTopicTitles();
     void toolsMenuAboutToShow();
+    void fileSaveCmdExecute();
+    void filePrintCmdExecute();
+    bool printTopic(PrintRange range);
+    void editSelectAllCmdExecute();
+    CommandState commandState() const;
     void runExitSteps();
     LayoutControls layoutControls();
 
@@ -149,6 +161,10 @@ private:
     CommandUpdater* m_updater = nullptr;
     ListMenuController* m_listMenu = nullptr;
     PaneLayoutController* m_panes = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
+    // PrintEditor: plain text that is printed other than the view shows it.
+    QTextDocument* m_printEditor = nullptr;
+    PrintRange m_printRange = PrintRange::All;
 };
 
 } // namespace zelt

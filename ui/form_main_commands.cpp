@@ -31,8 +31,11 @@ void TFormMain::connectCommands()
     };
     on(CommandId::FileClose, [this] { closeList(); });
     on(CommandId::FileExit, [this] { close(); });
+    on(CommandId::FileSave, [this] { fileSaveCmdExecute(); });
+    on(CommandId::FilePrint, [this] { filePrintCmdExecute(); });
     on(CommandId::EditCopy, [this] { m_panel->topicView()->copy(); });
-    on(CommandId::EditSelectAll, [this] { m_panel->topicView()->selectAll(); });
+    on(CommandId::EditSelectAll, [this] { editSelectAllCmdExecute(); });
+    on(CommandId::EditCopyTopic, [this] { m_panel->topicView()->copyTopic(); });
     on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);

@@ -5,6 +5,8 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace zelt {
 
@@ -58,6 +60,38 @@ std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& r
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtMessageBoxes::chooseFileToSave(const SaveFileRequest& request)
+{
+    QFileDialog dialog(m_parent, request.title);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setNameFilters(PlatformNameFilters(request.filters));
+    // A name typed without extension is used as typed.
+    dialog.setDefaultSuffix(QString());
+    dialog.selectFile(request.fileName);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<PrintRange> QtMessageBoxes::showPrintDialog(QPrinter& printer,
+                                                          const PrintDialogRequest& request)
+{
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, request.selectionOffered);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setPrintRange(request.range == PrintRange::Selection ? QAbstractPrintDialog::Selection
+                                                                : QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.printRange() == QAbstractPrintDialog::Selection ? PrintRange::Selection
+                                                                  : PrintRange::All;
 }
 
 } // namespace zelt

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "output/print_plan.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace zelt {
@@ -15,6 +18,19 @@ struct OpenFileRequest {
     // Filters in the dialog's form, e.g. "List files (*.lst)".
     QStringList filters;
     QString directory;
+};
+
+struct SaveFileRequest {
+    QString title;
+    QStringList filters;
+    // The name proposed, without folder.
+    QString fileName;
+};
+
+struct PrintDialogRequest {
+    // Whether the dialog offers to print the selection.
+    bool selectionOffered = false;
+    PrintRange range = PrintRange::All;
 };
 
 // Every message box and modal file dialog of the program goes through here, so
@@ -34,6 +50,13 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The path of an existing file, nothing when cancelled.
     virtual std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) = 0;
+    // A file name to write to, after asking before an existing file is
+    // replaced; nothing when cancelled.
+    virtual std::optional<QString> chooseFileToSave(const SaveFileRequest& request) = 0;
+    // The print dialog for the printer, with one copy, no page ranges and no
+    // printing to a file; the range chosen, nothing when cancelled.
+    virtual std::optional<PrintRange> showPrintDialog(QPrinter& printer,
+                                                      const PrintDialogRequest& request) = 0;
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";
@@ -50,6 +73,9 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFileToSave(const SaveFileRequest& request) override;
+    std::optional<PrintRange> showPrintDialog(QPrinter& printer,
+                                              const PrintDialogRequest& request) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -1,7 +1,13 @@
 #include "ui/topic_view.h"
 
 #include "browse/view_lines.h"
+#include "ui/qt_text.h"
+#include "ui/topic_mime_data.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -12,8 +18,10 @@ namespace zelt {
 
 namespace {
 
-const QColor LinkGreen(0, 128, 0);
-const QColor RefTeal(0, 128, 128);
+QColor ColourOf(Rgb colour)
+{
+    return {colour.red, colour.green, colour.blue};
+}
 
 } // namespace
 
@@ -44,6 +52,7 @@ void TopicView::setViewFont(const QFont& font, double pixelsPerInch)
 void TopicView::setTopicText(std::string_view shown)
 {
     m_references.clear();
+    m_spans.clear();
     document()->setPlainText(QString::fromStdU16String(ViewText(shown)));
     setTextCursor(QTextCursor(document()));
 }
@@ -67,14 +76,14 @@ void TopicView::applyFormat(const std::vector<FormatSpan>& spans)
             break;
         case SpanKind::Link:
             if (span.coloured)
-                format.setForeground(LinkGreen);
+                format.setForeground(ColourOf(LinkGreen));
             format.setAnchor(true);
             format.setAnchorHref(QString::number(m_references.size()));
             m_references.push_back(text.mid(span.start, span.length));
             break;
         case SpanKind::Ref:
             if (span.coloured)
-                format.setForeground(RefTeal);
+                format.setForeground(ColourOf(ReferenceTeal));
             format.setAnchor(false);
             format.setAnchorHref(QString());
             break;
@@ -84,11 +93,13 @@ void TopicView::applyFormat(const std::vector<FormatSpan>& spans)
         cursor.mergeCharFormat(format);
     }
     cursor.endEditBlock();
+    m_spans.insert(m_spans.end(), spans.begin(), spans.end());
 }
 
 void TopicView::clearTopic()
 {
     m_references.clear();
+    m_spans.clear();
     clear();
 }
 
@@ -106,6 +117,60 @@ QString TopicView::referenceAt(const QPoint& viewportPos) const
     if (!isNumber || id < 0 || id >= m_references.size())
         return {};
     return m_references[id];
+}
+
+TopicDocument TopicView::topicDocument() const
+{
+    const QString text = document()->toRawText();
+    return {BytesOfViewText(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                static_cast<std::size_t>(text.size()))),
+            m_spans};
+}
+
+TopicDocument TopicView::topicDocument(int start, int end) const
+{
+    const auto from = static_cast<std::size_t>(std::max(start, 0));
+    const auto to = static_cast<std::size_t>(std::max(end, start));
+    return SliceOfDocument(topicDocument(), from, to - from);
+}
+
+OutputStyle TopicView::outputStyle() const
+{
+    const QColor highlight = palette().color(QPalette::Active, QPalette::Highlight);
+    const int pointSize = qRound(font().pointSizeF());
+    return {ToUtf8(font().family()), pointSize > 0 ? pointSize : 8,
+            Rgb{static_cast<std::uint8_t>(highlight.red()),
+                static_cast<std::uint8_t>(highlight.green()),
+                static_cast<std::uint8_t>(highlight.blue())}};
+}
+
+void TopicView::copyTopic() const
+{
+    // With no topic there is nothing to copy, and the clipboard keeps what it holds.
+    if (document()->isEmpty())
+        return;
+    QGuiApplication::clipboard()->setMimeData(TopicMimeData(topicDocument(), outputStyle()));
+}
+
+bool TopicView::event(QEvent* event)
+{
+    // Ctrl+A and Ctrl+C belong to the window's Select All and Copy commands,
+    // which follow their own rules (Select All toggles), not to the control.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Copy)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QTextEdit::event(event);
+}
+
+QMimeData* TopicView::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    return TopicMimeData(topicDocument(cursor.selectionStart(), cursor.selectionEnd()),
+                         outputStyle());
 }
 
 void TopicView::mousePressEvent(QMouseEvent* event)

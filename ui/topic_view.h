@@ -1,6 +1,8 @@
 #pragma once
 
 #include "browse/topic_format.h"
+#include "output/output_style.h"
+#include "output/topic_document.h"
 
 #include <QStringList>
 #include <QTextEdit>
@@ -32,16 +34,28 @@ public:
     // The reference of a link, empty outside links.
     QString referenceAt(const QPoint& viewportPos) const;
 
+    // The topic as shown with its formatting, whole or the characters
+    // [start, end).
+    TopicDocument topicDocument() const;
+    TopicDocument topicDocument(int start, int end) const;
+    // The view's font and highlight colour, for written copies of the topic.
+    OutputStyle outputStyle() const;
+    // Puts the whole topic on the clipboard; the selection stays as it is.
+    void copyTopic() const;
+
 Q_SIGNALS:
     void referenceClicked(const QString& reference);
 
 protected:
+    bool event(QEvent* event) override;
+    QMimeData* createMimeDataFromSelection() const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QStringList m_references;
+    std::vector<FormatSpan> m_spans;
     QString m_pressedReference;
 };
 

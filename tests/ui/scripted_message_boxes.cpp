@@ -39,6 +39,29 @@ std::optional<QString> ScriptedMessageBoxes::chooseFileToOpen(const OpenFileRequ
     return answer;
 }
 
+std::optional<QString> ScriptedMessageBoxes::chooseFileToSave(const SaveFileRequest& request)
+{
+    saveRequests.push_back(request);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<PrintRange> ScriptedMessageBoxes::showPrintDialog(QPrinter&,
+                                                                const PrintDialogRequest& request)
+{
+    printRequests.push_back(request);
+    if (printAnswers.empty())
+        return std::nullopt;
+    const auto answer = printAnswers.front();
+    printAnswers.pop_front();
+    return answer;
+}
+
 QStringList ScriptedMessageBoxes::texts() const
 {
     QStringList result;

@@ -22,6 +22,9 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFileToSave(const SaveFileRequest& request) override;
+    std::optional<PrintRange> showPrintDialog(QPrinter& printer,
+                                              const PrintDialogRequest& request) override;
 
     QStringList texts() const;
 
@@ -29,6 +32,10 @@ public:
     std::vector<OpenFileRequest> fileRequests;
     std::deque<bool> confirmAnswers;
     std::deque<QString> fileAnswers; // a null string cancels the dialog
+    std::vector<SaveFileRequest> saveRequests;
+    std::deque<QString> saveAnswers; // a null string cancels the dialog
+    std::vector<PrintDialogRequest> printRequests;
+    std::deque<std::optional<PrintRange>> printAnswers; // nothing cancels the dialog
 };
 
 } // namespace zelt::test

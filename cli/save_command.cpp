@@ -1,0 +1,75 @@
+#include "cli/save_command.h"
+
+#include "browse/view_lines.h"
+#include "cli/open_list.h"
+#include "cli/topic_argument.h"
+#include "output/save_topic.h"
+#include "settings/window_layout.h"
+
+#include <filesystem>
+
+namespace zelt::cli {
+
+namespace {
+
+constexpr char Usage[] = "usage: zelt save LIST N FILE\n";
+constexpr Rgb WindowsHighlight{0, 120, 215};
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(PathFromBytes(a), PathFromBytes(b), error);
+}
+
+} // namespace
+
+OutputStyle DefaultViewStyle()
+{
+    const WindowLayout design;
+    return {design.CurrentTopicFontName, design.CurrentTopicFontSize, WindowsHighlight};
+}
+
+int RunSave(std::span<const std::string_view> args, Streams streams)
+{
+    if (args.size() != 3 || args[0].starts_with("--")) {
+        std::fputs(Usage, streams.err);
+        return ExitUsage;
+    }
+    const auto number = ParseTopicNumber(args[1]);
+    if (!number) {
+        std::fprintf(streams.err, "zelt: '%.*s' is not a topic number\n%s",
+                     static_cast<int>(args[1].size()), args[1].data(), Usage);
+        return ExitUsage;
+    }
+    const std::string listFileName(args[0]);
+    const std::string fileName(args[2]);
+    if (IsSameFile(listFileName, fileName)) {
+        std::fprintf(streams.err, "zelt: %s is the list itself; the topic is not saved over it\n",
+                     fileName.c_str());
+        return ExitFailure;
+    }
+    LoadedList list;
+    auto reader = OpenListForCli(list, listFileName, streams);
+    if (!reader)
+        return ExitFailure;
+    const auto bytes = ReadTopicForCli(list, *reader, *number, listFileName, streams);
+    if (!bytes)
+        return ExitFailure;
+
+    const std::string_view shown = ShownBytes(*bytes);
+    FormatOptions options;
+    options.listKind = list.files.listKind;
+    options.parseDividers = list.files.parseDividers;
+    const auto n = static_cast<TopicNumber>(*number);
+    TopicDocument document =
+        DocumentOfShownBytes(shown, FormatTopic(shown, list.topics().title(n), options).spans);
+    if (const auto error = SaveTopic(fileName, document, DefaultViewStyle())) {
+        const std::string reason = error->code ? " (" + error->code.message() + ")" : "";
+        std::fprintf(streams.err, "zelt: %s%s\n", CannotCreateFileText(fileName).c_str(),
+                     reason.c_str());
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace zelt::cli

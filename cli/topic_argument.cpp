@@ -1,0 +1,37 @@
+#include "cli/topic_argument.h"
+
+#include "base/error_messages.h"
+
+#include <charconv>
+
+namespace zelt::cli {
+
+std::optional<long long> ParseTopicNumber(std::string_view text)
+{
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::string> ReadTopicForCli(const LoadedList& list, TopicReader& reader,
+                                           long long number, std::string_view listFileName,
+                                           Streams streams)
+{
+    const auto name = static_cast<int>(listFileName.size());
+    if (number < 0 || number >= list.topicCount()) {
+        std::fprintf(streams.err, "zelt: no topic %lld in %.*s; its topics are 0 to %d\n", number,
+                     name, listFileName.data(), list.topicCount() - 1);
+        return std::nullopt;
+    }
+    const auto n = static_cast<TopicNumber>(number);
+    auto bytes = reader.read(list.topics().start(n), list.topics().length(n));
+    if (!bytes)
+        std::fprintf(streams.err, "zelt: %s (topic %lld of %.*s)\n",
+                     ErrorMessageText(ErrorUnableToLoadTopic).c_str(), number, name,
+                     listFileName.data());
+    return bytes;
+}
+
+} // namespace zelt::cli
