@@ -22,6 +22,7 @@ class CategoryComboBox;
 class CommandActions;
 class CommandUpdater;
 class HintHandler;
+class Launcher;
 class ListMenuController;
 class MainPanel;
 class MessageBoxes;
@@ -42,6 +43,8 @@ struct MainWindowServices {
     Settings& settings;
     SettingsStore& store;
     MessageBoxes& messages;
+    // Starts the programs of the Tools menu.
+    Launcher& launcher;
     // The command-line parameters without the program name.
     std::vector<std::string> arguments;
     // Where the help file and CATDESC.INI are looked for.
@@ -122,6 +125,9 @@ private:
     void toolButtonOpenListClick();
     void updateTopicTitles();
     void toolsMenuAboutToShow();
+    void exploreListLocation();
+    void combineListSections();
+    void runIntprintcom();
     void runExitSteps();
     LayoutControls layoutControls();
 
@@ -129,6 +135,7 @@ private:
     Settings& m_settings;
     SettingsStore& m_store;
     MessageBoxes& m_messages;
+    Launcher& m_launcher;
     std::vector<std::string> m_arguments;
     std::filesystem::path m_programFolder;
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace zelt {
@@ -34,6 +35,8 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The path of an existing file, nothing when cancelled.
     virtual std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) = 0;
+    // Shows one of the program's own dialogs modally; its result code.
+    virtual int execDialog(QDialog& dialog);
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";

@@ -3,6 +3,7 @@
 #include "ui/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zelt::test {
@@ -22,6 +23,9 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    // Shows the dialog and lets the next script work it; without one, or
+    // when the script leaves it open, the dialog is cancelled.
+    int execDialog(QDialog& dialog) override;
 
     QStringList texts() const;
 
@@ -29,6 +33,8 @@ public:
     std::vector<OpenFileRequest> fileRequests;
     std::deque<bool> confirmAnswers;
     std::deque<QString> fileAnswers; // a null string cancels the dialog
+    std::deque<std::function<void(QDialog&)>> dialogScripts;
+    QStringList dialogsShown; // their object names
 };
 
 } // namespace zelt::test
