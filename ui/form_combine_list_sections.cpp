@@ -29,7 +29,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption)
 TFormCombineListSections::TFormCombineListSections(SectionsPresent present, QWidget* parent)
     : ToolDialog("FormCombineListSections", QStringLiteral("Combine list sections"), parent)
 {
-    setClientSize(277, 105);
     auto* group = new QGroupBox(QStringLiteral("Combine"), this);
     place(*group, 8, 8, 169, 65);
     m_checkBoxIL = MakeCheckBox(group, "CheckBoxIL", "Sections of Interrup.lst");
@@ -43,6 +42,7 @@ TFormCombineListSections::TFormCombineListSections(SectionsPresent present, QWid
     place(*buttonCancel, 192, 46, 75, 23);
     m_checkBoxDelete = MakeCheckBox(this, "CheckBoxDelete", "Delete sections after combining");
     place(*m_checkBoxDelete, 10, 80, 175, 17);
+    finishLayout(277, 105);
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);

@@ -29,7 +29,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption)
 TFormRunIntprintcom::TFormRunIntprintcom(const QString& parameter, QWidget* parent)
     : ToolDialog("FormRunIntprintcom", QStringLiteral("Run Intprint.com"), parent)
 {
-    setClientSize(297, 241);
     auto* buttonRun = MakeButton(this, "ButtonRun", "Run");
     place(*buttonRun, 213, 13, 75, 23);
     buttonRun->setDefault(true);
@@ -42,7 +41,7 @@ TFormRunIntprintcom::TFormRunIntprintcom(const QString& parameter, QWidget* pare
     m_editParam->setObjectName(QStringLiteral("EditParam"));
     m_editParam->setEditable(true);
     m_editParam->setInsertPolicy(QComboBox::NoInsert);
-    m_editParam->setGeometry(scaled(10), scaled(18), scaled(173), m_editParam->sizeHint().height());
+    place(*m_editParam, 10, 18, 173);
     m_editParam->setEditText(parameter);
 
     m_checkBoxKeepPrompt = new QCheckBox(QStringLiteral("Wait for keypress after run"), this);
@@ -61,6 +60,7 @@ TFormRunIntprintcom::TFormRunIntprintcom(const QString& parameter, QWidget* pare
         item->setCheckState(Qt::Unchecked);
         item->setSizeHint(QSize(0, scaled(OptionItemHeight)));
     }
+    finishLayout(297, 241);
 
     // Each half is truncated on its own.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
