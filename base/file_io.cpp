@@ -104,6 +104,9 @@ FileHandle FileSystem::openRead(const fs::path& path, std::error_code& error) co
 
 bool FileSystem::write(std::FILE* file, std::string_view bytes, std::error_code& error) const
 {
+    // An empty view may have no data pointer, which fwrite must not get.
+    if (bytes.empty())
+        return true;
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size())
         return true;

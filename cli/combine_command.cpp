@@ -27,16 +27,6 @@ void Complain(Streams streams, const std::string& text)
     std::fprintf(streams.err, "zelt: %s\n", text.c_str());
 }
 
-void Choose(CombineChoice& choice, const SectionedList& list)
-{
-    (list.kind == ListKind::Ports ? choice.ports : choice.interrup) = true;
-}
-
-bool Chosen(const CombineChoice& choice, const SectionedList& list)
-{
-    return list.kind == ListKind::Ports ? choice.ports : choice.interrup;
-}
-
 std::string CombinedLine(const SectionsCombined& result)
 {
     std::string line = PathToUtf8(result.target) + ": ";
@@ -84,12 +74,12 @@ int RunCombine(std::span<const std::string_view> args, Streams streams)
         const bool present = FirstSectionExists(folder, list);
         if (!baseNamed)
             Choose(choice, list);
-        else if (Chosen(choice, list) && !present) {
+        else if (IsChosen(choice, list) && !present) {
             Complain(streams, "no section " + std::string(list.baseName) + ".A in '" +
                                   std::string(*folderName) + "'");
             return ExitFailure;
         }
-        anySections = anySections || (present && Chosen(choice, list));
+        anySections = anySections || (present && IsChosen(choice, list));
     }
     if (!anySections) {
         Complain(streams,

@@ -34,11 +34,6 @@ std::optional<FileError> AppendSection(AtomicFileWriter& writer, const fs::path&
     }
 }
 
-bool Chosen(const CombineChoice& choice, const SectionedList& list) noexcept
-{
-    return list.kind == ListKind::Ports ? choice.ports : choice.interrup;
-}
-
 } // namespace
 
 SectionsCombined CombineSections(const fs::path& folder, const SectionedList& list,
@@ -75,6 +70,16 @@ SectionsCombined CombineSections(const fs::path& folder, const SectionedList& li
     return result;
 }
 
+bool IsChosen(const CombineChoice& choice, const SectionedList& list) noexcept
+{
+    return list.kind == ListKind::Ports ? choice.ports : choice.interrup;
+}
+
+void Choose(CombineChoice& choice, const SectionedList& list) noexcept
+{
+    (list.kind == ListKind::Ports ? choice.ports : choice.interrup) = true;
+}
+
 bool ChoiceRewritesOpenList(const CombineChoice& choice, ListKind openList) noexcept
 {
     return (openList == ListKind::Interrup && choice.interrup) ||
@@ -86,7 +91,7 @@ CombineRun CombineChosenLists(const fs::path& folder, const CombineChoice& choic
 {
     CombineRun run;
     for (const SectionedList& list : SectionedLists) {
-        if (!Chosen(choice, list))
+        if (!IsChosen(choice, list))
             continue;
         SectionsCombined result = CombineSections(folder, list, choice.deleteSections, files);
         if (result.error) {

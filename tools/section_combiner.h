@@ -35,6 +35,9 @@ struct CombineChoice {
     bool deleteSections = false;
 };
 
+bool IsChosen(const CombineChoice& choice, const SectionedList& list) noexcept;
+void Choose(CombineChoice& choice, const SectionedList& list) noexcept;
+
 // Whether the open list is a target the choice rewrites; it is closed first.
 // Only the file name counts, whatever folder the list is in.
 bool ChoiceRewritesOpenList(const CombineChoice& choice, ListKind openList) noexcept;

@@ -11,9 +11,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 
 namespace zelt::test {
@@ -191,6 +193,25 @@ TEST_F(RunFormatterTest, DosBoxOnThePathRunsTheBatchInTheListsFolder)
                                         "CALL ZELTVI~1.BAT", "-c",
                                         "IF EXIST ZELTVI~1.BAT DEL ZELTVI~1.BAT", "-c", "EXIT"}));
     EXPECT_EQ(request.workingFolder, folder);
+}
+
+TEST_F(RunFormatterTest, EnterInTheParameterRunsAndEscapeCancels)
+{
+    startWithListsFolder();
+    runFormatter([](QDialog& dialog) {
+        QTest::keyClick(dialog.findChild<QComboBox*>("EditParam")->lineEdit(), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(fs::exists(listsFolder() / BatchName));
+    runFormatter([](QDialog& dialog) {
+        QLineEdit* edit = dialog.findChild<QComboBox*>("EditParam")->lineEdit();
+        QTest::keyClicks(edit, "MEMORY.LST");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(ReadBytes(listsFolder() / BatchName), "@ECHO OFF\r\n"
+                                                    "INTPRINT  MEMORY.LST\r\n"
+                                                    "ECHO -\r\n"
+                                                    "PAUSE\r\n"
+                                                    "DEL ZELTViewer_Run_Intprint.bat\r\n");
 }
 
 TEST_F(RunFormatterTest, AnEmptyParameterLeavesTheBlankAfterTheLastSwitch)
