@@ -115,22 +115,6 @@ TEST_F(SectionCombinerTest, JoinsTheSectionsByteForByteInLetterOrder)
         << "the sections stay and no temporary file is left";
 }
 
-TEST_F(SectionCombinerTest, SampleSectionsGiveTheSampleList)
-{
-    for (const char* name : {"INTERRUP.A", "INTERRUP.B", "INTERRUP.C", "PORTS.A"})
-        fs::copy_file(fs::path(ZELT_SAMPLES_DIR) / "sections" / name, m_dir.path() / name);
-    const CombineRun run = CombineChosenLists(m_dir.path(), {true, true, false});
-
-    ASSERT_FALSE(run.failed);
-    ASSERT_EQ(run.combined.size(), 2u);
-    EXPECT_EQ(run.combined[0].target.filename(), "PORTS.LST") << "PORTS comes first";
-    EXPECT_EQ(run.combined[0].sectionCount, 1u);
-    EXPECT_EQ(run.combined[1].target.filename(), "INTERRUP.LST");
-    EXPECT_EQ(run.combined[1].sectionCount, 3u);
-    EXPECT_EQ(bytesOf("INTERRUP.LST"), ReadBytes(fs::path(ZELT_SAMPLES_DIR) / "INTERRUP.LST"));
-    EXPECT_EQ(bytesOf("PORTS.LST"), ReadBytes(fs::path(ZELT_SAMPLES_DIR) / "PORTS.LST"));
-}
-
 TEST_F(SectionCombinerTest, SectionsLargerThanTheCopyBufferArriveWhole)
 {
     std::string large(3 * 1024 * 1024 + 17, '\0');

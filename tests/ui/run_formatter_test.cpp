@@ -214,22 +214,6 @@ TEST_F(RunFormatterTest, EnterInTheParameterRunsAndEscapeCancels)
                                                     "DEL ZELTViewer_Run_Intprint.bat\r\n");
 }
 
-TEST_F(RunFormatterTest, AnEmptyParameterLeavesTheBlankAfterTheLastSwitch)
-{
-    startWithListsFolder();
-    runFormatter([](QDialog& dialog) {
-        check(dialog, 10);
-        check(dialog, 2);
-        setParameter(dialog, "");
-        run(dialog);
-    });
-    EXPECT_EQ(ReadBytes(listsFolder() / BatchName), "@ECHO OFF\r\n"
-                                                    "INTPRINT  -b -V \r\n"
-                                                    "ECHO -\r\n"
-                                                    "PAUSE\r\n"
-                                                    "DEL ZELTViewer_Run_Intprint.bat\r\n");
-}
-
 TEST_F(RunFormatterTest, AListsFolderThatIsGoneIsReportedAndNothingIsWritten)
 {
     const std::string list = copySample("BIBLIO.LST");
