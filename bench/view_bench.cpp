@@ -8,6 +8,7 @@
 #include "samples/generator/list_generator.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
+#include "ui/launcher.h"
 #include "ui/message_boxes.h"
 #include "ui/program_run.h"
 #include "ui/topic_view.h"
@@ -69,9 +70,9 @@ public:
         options.averageTopicBytes = averageTopicBytes;
         if (!zelt::samples::WriteGeneratedList(list, options))
             throw std::runtime_error("cannot write " + list);
-        m_run =
-            std::make_unique<zelt::ProgramRun>(std::vector<std::string>{"-CONFIGNOSAVE"},
-                                               m_messages, zelt::OpenUserSettingsStore(), m_dir);
+        m_run = std::make_unique<zelt::ProgramRun>(std::vector<std::string>{"-CONFIGNOSAVE"},
+                                                   m_messages, m_launcher,
+                                                   zelt::OpenUserSettingsStore(), m_dir);
         m_run->start();
         m_run->window().showNormal();
         m_run->window().resize(1000, 700);
@@ -95,6 +96,7 @@ public:
 private:
     fs::path m_dir;
     NoMessageBoxes m_messages;
+    zelt::SystemLauncher m_launcher;
     std::unique_ptr<zelt::ProgramRun> m_run;
 };
 

@@ -3,6 +3,7 @@
 #include "base/version.h"
 #include "cli/categories_command.h"
 #include "cli/save_command.h"
+#include "cli/combine_command.h"
 #include "cli/show_command.h"
 #include "cli/spans_command.h"
 #include "cli/topics_command.h"
@@ -51,6 +52,15 @@ constexpr char HelpText[] =
     "      code page 437 as in the list; otherwise rich text format with the view's\n"
     "      font, bold title, underlined labels and coloured references. FILE is\n"
     "      replaced only once the whole topic is written; a read-only FILE stays.\n"
+    "  combine [--delete] DIR [PORTS|INTERRUP...]\n"
+    "      Joins the numbered sections of the port and interrupt lists in the lists\n"
+    "      folder DIR (PORTS.A, PORTS.B, ... up to the first missing letter) byte\n"
+    "      for byte into PORTS.LST and INTERRUP.LST, as the viewer's Combine List\n"
+    "      Sections does: by default both lists that have an A section, PORTS\n"
+    "      first. Prints one line per list: the file written, the number of\n"
+    "      sections and of bytes. The old list file is replaced only once every\n"
+    "      section was read; a failure leaves it and every section as they were.\n"
+    "      --delete  delete the sections once their list file is written\n"
     "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
@@ -83,6 +93,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunSpans(rest, streams);
     if (verb == "save")
         return RunSave(rest, streams);
+    if (verb == "combine")
+        return RunCombine(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

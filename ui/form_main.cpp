@@ -59,6 +59,7 @@ TFormMain::TFormMain(MainWindowServices services)
     , m_settings(services.settings)
     , m_store(services.store)
     , m_messages(services.messages)
+    , m_launcher(services.launcher)
     , m_arguments(std::move(services.arguments))
     , m_programFolder(std::move(services.programFolder))
 {

@@ -26,6 +26,7 @@ class CategoryComboBox;
 class CommandActions;
 class CommandUpdater;
 class HintHandler;
+class Launcher;
 class ListMenuController;
 class MainPanel;
 class MessageBoxes;
@@ -47,6 +48,8 @@ struct MainWindowServices {
     Settings& settings;
     SettingsStore& store;
     MessageBoxes& messages;
+    // Starts the programs of the Tools menu.
+    Launcher& launcher;
     // The command-line parameters without the program name.
     std::vector<std::string> arguments;
     // Where the help file and CATDESC.INI are looked for.
@@ -134,6 +137,9 @@ private:
     bool printTopic(PrintRange range);
     void editSelectAllCmdExecute();
     CommandState commandState() const;
+    void exploreListLocation();
+    void combineListSections();
+    void runIntprintcom();
     void runExitSteps();
     LayoutControls layoutControls();
 
@@ -141,6 +147,7 @@ private:
     Settings& m_settings;
     SettingsStore& m_store;
     MessageBoxes& m_messages;
+    Launcher& m_launcher;
     std::vector<std::string> m_arguments;
     std::filesystem::path m_programFolder;
 

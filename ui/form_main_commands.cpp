@@ -53,6 +53,12 @@ void TFormMain::connectCommands()
     connect(m_actions->find("ToolButtonOpenList"), &QAction::triggered, this,
             &TFormMain::toolButtonOpenListClick);
     connect(m_menus->toolsMenu, &QMenu::aboutToShow, this, &TFormMain::toolsMenuAboutToShow);
+    connect(m_actions->find("OptionsToolsExploreListLocation"), &QAction::triggered, this,
+            &TFormMain::exploreListLocation);
+    connect(m_actions->find("OptionsToolsCombineListSections"), &QAction::triggered, this,
+            &TFormMain::combineListSections);
+    connect(m_actions->find("OptionsToolsRunIntprintcom"), &QAction::triggered, this,
+            &TFormMain::runIntprintcom);
     for (QMenu* menu : findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, m_updater, &CommandUpdater::updateNow);
 
@@ -110,18 +116,6 @@ void TFormMain::updateTopicTitles()
     const std::string fileName = m_list.files.listFileName;
     openList(fileName);
     markList(fileName);
-}
-
-void TFormMain::toolsMenuAboutToShow()
-{
-    std::error_code error;
-    const bool formatterPresent =
-        !m_settings.DefStartupDir.empty() &&
-        std::filesystem::is_regular_file(
-            std::filesystem::path(m_settings.DefStartupDir) / "INTPRINT.COM", error);
-    m_actions->find("OptionsToolsRunIntprintcom")->setVisible(formatterPresent);
-    if (m_menus->toolsSeparator != nullptr)
-        m_menus->toolsSeparator->setVisible(formatterPresent);
 }
 
 } // namespace zelt

@@ -63,6 +63,8 @@ MainMenus BuildMainMenus(QMainWindow& window, const CommandActions& actions)
     const auto none = [](std::string_view) -> QMenu* { return nullptr; };
     const auto toolsSeparators = Fill(*menus.toolsMenu, ToolsMenuLayout(), actions, none);
     menus.toolsSeparator = toolsSeparators.empty() ? nullptr : toolsSeparators.front();
+    if (menus.toolsSeparator != nullptr)
+        menus.toolsSeparator->setObjectName(QStringLiteral("OptionsToolsSeperator"));
 
     const auto submenu = [&menus](std::string_view name) -> QMenu* {
         if (name == "ListMenu")

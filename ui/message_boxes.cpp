@@ -3,12 +3,18 @@
 #include "app/app_title.h"
 #include "ui/qt_text.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace zelt {
+
+int MessageBoxes::execDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
 
 void QtMessageBoxes::inform(const QString& text)
 {

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QPrinter;
+class QDialog;
 class QWidget;
 
 namespace zelt {
@@ -57,6 +58,8 @@ public:
     // printing to a file; the range chosen, nothing when cancelled.
     virtual std::optional<PrintRange> showPrintDialog(QPrinter& printer,
                                                       const PrintDialogRequest& request) = 0;
+    // Shows one of the program's own dialogs modally; its result code.
+    virtual int execDialog(QDialog& dialog);
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";

@@ -12,11 +12,13 @@
 namespace zelt {
 
 ProgramRun::ProgramRun(std::vector<std::string> arguments, MessageBoxes& messages,
-                       std::unique_ptr<SettingsStore> store, std::filesystem::path programFolder)
+                       Launcher& launcher, std::unique_ptr<SettingsStore> store,
+                       std::filesystem::path programFolder)
     : m_store(std::move(store))
 {
-    m_window = std::make_unique<TFormMain>(MainWindowServices{
-        m_program, m_settings, *m_store, messages, std::move(arguments), std::move(programFolder)});
+    m_window = std::make_unique<TFormMain>(
+        MainWindowServices{m_program, m_settings, *m_store, messages, launcher,
+                           std::move(arguments), std::move(programFolder)});
 }
 
 ProgramRun::~ProgramRun() = default;

@@ -10,6 +10,7 @@
 
 namespace zelt {
 
+class Launcher;
 class MessageBoxes;
 class SettingsStore;
 class TFormMain;
@@ -18,7 +19,7 @@ class TFormMain;
 // list; the caller then runs the event loop unless QUIT asked to end.
 class ProgramRun {
 public:
-    ProgramRun(std::vector<std::string> arguments, MessageBoxes& messages,
+    ProgramRun(std::vector<std::string> arguments, MessageBoxes& messages, Launcher& launcher,
                std::unique_ptr<SettingsStore> store, std::filesystem::path programFolder);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;

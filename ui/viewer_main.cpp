@@ -3,6 +3,7 @@
 #include "app/app_title.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
+#include "ui/launcher.h"
 #include "ui/message_boxes.h"
 #include "ui/program_run.h"
 #include "ui/qt_text.h"
@@ -21,9 +22,10 @@ int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& bef
     QApplication::setApplicationName(FromUtf8(AppTitle));
 
     QtMessageBoxes messages;
+    SystemLauncher launcher;
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
-    ProgramRun run(parameters, messages, OpenUserSettingsStore(), programFolder);
+    ProgramRun run(parameters, messages, launcher, OpenUserSettingsStore(), programFolder);
     messages.setParentWindow(&run.window());
     run.start();
     // QUIT: end once start-up is done, without the exit question or saving.

@@ -1,5 +1,7 @@
 #include "tests/ui/scripted_message_boxes.h"
 
+#include <QDialog>
+
 namespace zelt::test {
 
 void ScriptedMessageBoxes::inform(const QString& text)
@@ -60,6 +62,20 @@ std::optional<PrintRange> ScriptedMessageBoxes::showPrintDialog(QPrinter&,
     const auto answer = printAnswers.front();
     printAnswers.pop_front();
     return answer;
+}
+
+int ScriptedMessageBoxes::execDialog(QDialog& dialog)
+{
+    dialogsShown.push_back(dialog.objectName());
+    dialog.show();
+    if (!dialogScripts.empty()) {
+        const auto script = std::move(dialogScripts.front());
+        dialogScripts.pop_front();
+        script(dialog);
+    }
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
 }
 
 QStringList ScriptedMessageBoxes::texts() const

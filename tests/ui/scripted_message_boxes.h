@@ -3,6 +3,7 @@
 #include "ui/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zelt::test {
@@ -25,6 +26,9 @@ public:
     std::optional<QString> chooseFileToSave(const SaveFileRequest& request) override;
     std::optional<PrintRange> showPrintDialog(QPrinter& printer,
                                               const PrintDialogRequest& request) override;
+    // Shows the dialog and lets the next script work it; without one, or
+    // when the script leaves it open, the dialog is cancelled.
+    int execDialog(QDialog& dialog) override;
 
     QStringList texts() const;
 
@@ -36,6 +40,8 @@ public:
     std::deque<QString> saveAnswers; // a null string cancels the dialog
     std::vector<PrintDialogRequest> printRequests;
     std::deque<std::optional<PrintRange>> printAnswers; // nothing cancels the dialog
+    std::deque<std::function<void(QDialog&)>> dialogScripts;
+    QStringList dialogsShown; // their object names
 };
 
 } // namespace zelt::test

@@ -29,8 +29,8 @@ void UiTest::TearDown()
 
 ProgramRun& UiTest::start(std::vector<std::string> arguments)
 {
-    m_run = std::make_unique<ProgramRun>(std::move(arguments), m_messages, OpenUserSettingsStore(),
-                                         programFolder());
+    m_run = std::make_unique<ProgramRun>(std::move(arguments), m_messages, m_launcher,
+                                         OpenUserSettingsStore(), programFolder());
     m_run->start();
     return *m_run;
 }

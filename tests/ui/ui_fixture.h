@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "support/temp_dir.h"
+#include "tests/ui/recording_launcher.h"
 #include "tests/ui/scripted_message_boxes.h"
 #include "ui/program_run.h"
 
@@ -50,6 +51,7 @@ protected:
 
     TempDir m_temp;
     ScriptedMessageBoxes m_messages;
+    RecordingLauncher m_launcher;
     std::unique_ptr<ProgramRun> m_run;
 
 private:

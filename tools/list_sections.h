@@ -1,0 +1,39 @@
+#pragma once
+
+#include "list/list_kind.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelt {
+
+// A list that is also shipped as numbered sections BASE.A, BASE.B, ..., which
+// joined in letter order give its target file.
+struct SectionedList {
+    std::string_view baseName;   // "PORTS"
+    std::string_view targetName; // "PORTS.LST"
+    ListKind kind;
+};
+
+inline constexpr SectionedList PortsSections{"PORTS", "PORTS.LST", ListKind::Ports};
+inline constexpr SectionedList InterrupSections{"INTERRUP", "INTERRUP.LST", ListKind::Interrup};
+// In the order in which they are combined.
+inline constexpr std::array<SectionedList, 2> SectionedLists{PortsSections, InterrupSections};
+
+// The list of a base name in any letter case; nothing for another name.
+const SectionedList* FindSectionedList(std::string_view baseName) noexcept;
+
+// "INTERRUP.A" for the base name INTERRUP and the letter A.
+std::string SectionName(std::string_view baseName, char letter);
+
+bool FirstSectionExists(const std::filesystem::path& folder, const SectionedList& list);
+
+// The sections in the folder in letter order, from A up to the first letter
+// that has none; a gap ends them, the alphabet too.
+std::vector<std::filesystem::path> FindSections(const std::filesystem::path& folder,
+                                                const SectionedList& list);
+
+} // namespace zelt
