@@ -1,6 +1,7 @@
 #include "browse/see_also.h"
 
 #include "base/ascii_text.h"
+#include "browse/view_lines.h"
 
 namespace zelt {
 
@@ -51,6 +52,15 @@ bool IsLinkableReference(std::string_view reference, ListKind kind) noexcept
     return false;
 }
 
+std::optional<std::size_t> LabelColon(std::string_view line) noexcept
+{
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos ||
+        line.substr(0, colon).find_first_of(" \t") != std::string_view::npos)
+        return std::nullopt;
+    return colon;
+}
+
 bool IsSeeAlsoLabel(std::string_view label) noexcept
 {
     return EqualsIgnoringCase(label, "SEEALSO");
@@ -77,6 +87,24 @@ std::vector<SeeAlsoReference> CollectSeeAlsoReferences(std::string_view line, st
             break;
         column += comma + 1;
         rest.remove_prefix(comma + 1);
+    }
+    return references;
+}
+
+std::vector<SeeAlsoReference> TopicSeeAlsoReferences(std::string_view shown, std::string_view title,
+                                                     ListKind kind)
+{
+    std::vector<SeeAlsoReference> references;
+    if (title.empty())
+        return references;
+    const std::vector<LineRange> lines = SplitViewLines(shown);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view text = shown.substr(lines[i].begin, lines[i].length);
+        const auto colon = LabelColon(text);
+        if (!colon || !IsSeeAlsoLabel(text.substr(0, *colon)))
+            continue;
+        for (const SeeAlsoReference& reference : CollectSeeAlsoReferences(text, *colon, kind))
+            references.push_back(reference);
     }
     return references;
 }

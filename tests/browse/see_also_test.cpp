@@ -60,5 +60,25 @@ TEST(SeeAlso, ReferencesKeepTheirTextAndComputedColumns)
     EXPECT_FALSE(IsSeeAlsoLabel("SeeAlso "));
 }
 
+TEST(SeeAlso, ATopicsReferencesComeFromItsSeeAlsoLinesOnly)
+{
+    const std::string_view shown = "SeeAlso: INT 10\r\n"
+                                   "Notes: SeeAlso: INT 11\r\n"
+                                   "seealso: INT 12,#01\n"
+                                   "See Also: INT 13\r"
+                                   "SEEALSO:INT 14";
+    const auto refs = TopicSeeAlsoReferences(shown, "TITLE", ListKind::Interrup);
+    ASSERT_EQ(refs.size(), 3u);
+    EXPECT_EQ(refs[0].text, "INT 12");
+    EXPECT_EQ(refs[1].text, "#01");
+    EXPECT_FALSE(refs[1].linkable);
+    EXPECT_EQ(refs[2].text, "INT 14");
+    // A topic without title is shown unformatted, without references.
+    EXPECT_TRUE(TopicSeeAlsoReferences(shown, "", ListKind::Interrup).empty());
+    EXPECT_EQ(LabelColon("Return: x"), 6u);
+    EXPECT_EQ(LabelColon("Format of table: x"), std::nullopt);
+    EXPECT_EQ(LabelColon("no colon"), std::nullopt);
+}
+
 } // namespace
 } // namespace zelt::test
