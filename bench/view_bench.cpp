@@ -35,6 +35,11 @@ public:
         shown = true;
         return std::nullopt;
     }
+    int showModal(QDialog&) override
+    {
+        shown = true;
+        return 0;
+    }
     bool shown = false;
 };
 

@@ -7,6 +7,7 @@
 #include "list/topic_reader.h"
 #include "base/program_version.h"
 #include "settings/window_layout.h"
+#include "ui/search_window.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -28,6 +29,7 @@ class MessageBoxes;
 class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
+class TFormFind;
 class ToolBarBands;
 class TopicView;
 class TopicsGrid;
@@ -50,7 +52,7 @@ struct MainWindowServices {
 
 // The main window: menus, the two tool-bar bands, the topics grid with the topic
 // pane and the status bar; it owns the open list.
-class TFormMain final : public QMainWindow {
+class TFormMain final : public QMainWindow, private SearchWindow {
     Q_OBJECT
 
 public:
@@ -72,9 +74,12 @@ public:
     void buildListMenu();
     void showCategory(CategoryChar category, int row);
     // Shows topic n in the topic view, formatted, with its see-also menu.
-    void loadTopic(std::int32_t n);
+    void loadTopic(std::int32_t n) override;
     // A reference chosen in the see-also menu or clicked in the topic view.
     void followReference(const QString& reference);
+    // Find... and Search Again.
+    void showFind();
+    void searchAgain();
     void updateStatusBar(StatusKind kind);
     void updateCommands();
 
@@ -86,6 +91,7 @@ public:
     TopicView& topicView() const;
     MainPanel& mainPanel() const { return *m_panel; }
     HintHandler& hints() const { return *m_hints; }
+    TFormFind& findDialog() const { return *m_find; }
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
@@ -125,6 +131,16 @@ private:
     void runExitSteps();
     LayoutControls layoutControls();
 
+    // What the Find dialog does to the window.
+    const LoadedList& searchedList() const override { return m_list; }
+    bool singleClickView() const override;
+    int gridRow() const override;
+    void clickGridRow(int row) override;
+    void showFirstCategory(int row) override;
+    void setSearchStatus(const QString& text) override;
+    TopicView& searchedView() const override;
+    void repaintWindow() override;
+
     ProgramState& m_program;
     Settings& m_settings;
     SettingsStore& m_store;
@@ -149,6 +165,7 @@ private:
     CommandUpdater* m_updater = nullptr;
     ListMenuController* m_listMenu = nullptr;
     PaneLayoutController* m_panes = nullptr;
+    TFormFind* m_find = nullptr;
 };
 
 } // namespace zelt

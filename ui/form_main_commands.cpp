@@ -34,6 +34,8 @@ void TFormMain::connectCommands()
     on(CommandId::EditCopy, [this] { m_panel->topicView()->copy(); });
     on(CommandId::EditSelectAll, [this] { m_panel->topicView()->selectAll(); });
     on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
+    on(CommandId::SearchFind, [this] { showFind(); });
+    on(CommandId::SearchSearchAgain, [this] { searchAgain(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();

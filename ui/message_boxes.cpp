@@ -60,4 +60,9 @@ std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& r
     return dialog.selectedFiles().constFirst();
 }
 
+int QtMessageBoxes::showModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
 } // namespace zelt

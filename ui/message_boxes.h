@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace zelt {
@@ -34,6 +35,8 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The path of an existing file, nothing when cancelled.
     virtual std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) = 0;
+    // Shows one of the program's own dialogs modally; its result code.
+    virtual int showModal(QDialog& dialog) = 0;
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";
@@ -50,6 +53,7 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    int showModal(QDialog& dialog) override;
 
 private:
     QWidget* m_parent = nullptr;

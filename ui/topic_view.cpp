@@ -1,6 +1,7 @@
 #include "ui/topic_view.h"
 
 #include "browse/view_lines.h"
+#include "search/view_text.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -44,6 +45,7 @@ void TopicView::setViewFont(const QFont& font, double pixelsPerInch)
 void TopicView::setTopicText(std::string_view shown)
 {
     m_references.clear();
+    m_searchText = ViewSearchText(shown);
     document()->setPlainText(QString::fromStdU16String(ViewText(shown)));
     setTextCursor(QTextCursor(document()));
 }
@@ -89,6 +91,7 @@ void TopicView::applyFormat(const std::vector<FormatSpan>& spans)
 void TopicView::clearTopic()
 {
     m_references.clear();
+    m_searchText.clear();
     clear();
 }
 
@@ -97,6 +100,14 @@ void TopicView::showStart()
     setTextCursor(QTextCursor(document()));
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+}
+
+void TopicView::selectRange(int start, int length)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 QString TopicView::referenceAt(const QPoint& viewportPos) const

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <QTextEdit>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -29,6 +30,11 @@ public:
     // The caret to the start and the beginning of the topic in sight.
     void showStart();
 
+    // The shown text as its search sees it, one byte per view position.
+    const std::string& searchText() const noexcept { return m_searchText; }
+    // Selects view positions [start, start + length) and brings them into sight.
+    void selectRange(int start, int length);
+
     // The reference of a link, empty outside links.
     QString referenceAt(const QPoint& viewportPos) const;
 
@@ -42,6 +48,7 @@ protected:
 
 private:
     QStringList m_references;
+    std::string m_searchText;
     QString m_pressedReference;
 };
 

@@ -1,5 +1,7 @@
 #include "tests/ui/scripted_message_boxes.h"
 
+#include <QDialog>
+
 namespace zelt::test {
 
 void ScriptedMessageBoxes::inform(const QString& text)
@@ -37,6 +39,20 @@ std::optional<QString> ScriptedMessageBoxes::chooseFileToOpen(const OpenFileRequ
     if (answer.isNull())
         return std::nullopt;
     return answer;
+}
+
+int ScriptedMessageBoxes::showModal(QDialog& dialog)
+{
+    shownDialogs.push_back(dialog.objectName());
+    dialog.show();
+    if (!dialogSteps.empty()) {
+        const auto step = std::move(dialogSteps.front());
+        dialogSteps.pop_front();
+        step(dialog);
+    }
+    if (dialog.isVisible())
+        dialog.reject();
+    return dialog.result();
 }
 
 QStringList ScriptedMessageBoxes::texts() const

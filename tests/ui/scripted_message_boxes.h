@@ -3,6 +3,7 @@
 #include "ui/message_boxes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace zelt::test {
@@ -22,6 +23,9 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    // Shows the dialog without a modal loop and runs the next scripted step on
+    // it; a dialog still open afterwards is cancelled.
+    int showModal(QDialog& dialog) override;
 
     QStringList texts() const;
 
@@ -29,6 +33,8 @@ public:
     std::vector<OpenFileRequest> fileRequests;
     std::deque<bool> confirmAnswers;
     std::deque<QString> fileAnswers; // a null string cancels the dialog
+    QStringList shownDialogs;        // their object names
+    std::deque<std::function<void(QDialog&)>> dialogSteps;
 };
 
 } // namespace zelt::test
