@@ -1,7 +1,6 @@
 #include "browse/see_also.h"
 
 #include "base/ascii_text.h"
-#include "browse/view_lines.h"
 
 namespace zelt {
 
@@ -97,14 +96,25 @@ std::vector<SeeAlsoReference> TopicSeeAlsoReferences(std::string_view shown, std
     std::vector<SeeAlsoReference> references;
     if (title.empty())
         return references;
-    const std::vector<LineRange> lines = SplitViewLines(shown);
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const std::string_view text = shown.substr(lines[i].begin, lines[i].length);
-        const auto colon = LabelColon(text);
-        if (!colon || !IsSeeAlsoLabel(text.substr(0, *colon)))
+    // A see-also line has its first colon right after the seven letters of its
+    // label at the line's start, so only colons need a look: far fewer than
+    // lines, and found many bytes at a time.
+    constexpr std::size_t LabelLength = 7;
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    for (std::size_t colon = shown.find(':', LabelLength); colon != std::string_view::npos;
+         colon = shown.find(':', colon + 1)) {
+        const std::size_t lineStart = colon - LabelLength;
+        // Line 0, the title line, is never a see-also line.
+        if (lineStart == 0 || !isBreak(shown[lineStart - 1]) ||
+            !IsSeeAlsoLabel(shown.substr(lineStart, LabelLength)))
             continue;
-        for (const SeeAlsoReference& reference : CollectSeeAlsoReferences(text, *colon, kind))
+        std::size_t lineEnd = colon;
+        while (lineEnd < shown.size() && !isBreak(shown[lineEnd]))
+            ++lineEnd;
+        const std::string_view line = shown.substr(lineStart, lineEnd - lineStart);
+        for (const SeeAlsoReference& reference : CollectSeeAlsoReferences(line, LabelLength, kind))
             references.push_back(reference);
+        colon = lineEnd - 1;
     }
     return references;
 }

@@ -22,9 +22,56 @@ bool ContainsUpper(std::string& folded, std::string_view title, const SearchPatt
 {
     if (title.size() < fragment.size())
         return false;
-    folded.clear();
-    AppendHaystack(folded, title, fragment);
-    return folded.find(fragment.text()) != std::string::npos;
+    if (folded.size() < title.size())
+        folded.resize(std::max(title.size(), 2 * folded.size()));
+    CopyHaystack(folded.data(), title, fragment);
+    return std::string_view(folded.data(), title.size()).find(fragment.text()) !=
+           std::string_view::npos;
+}
+
+// The first topic from `first` on whose title holds the fragment. Titles are
+// folded and searched a batch at a time, each followed by a separator the
+// fragment does not hold, so that no occurrence spans two titles; per title
+// the calls would cost more than the search.
+std::optional<TopicNumber> FirstTitleContaining(const TopicTable& topics, TopicNumber first,
+                                                const SearchPattern& fragment)
+{
+    constexpr char Separator = '\n';
+    constexpr std::size_t BatchBytes = 64 * 1024;
+    if (fragment.text().find(Separator) != std::string_view::npos) {
+        std::string folded;
+        for (TopicNumber n = first; n < topics.size(); ++n) {
+            if (ContainsUpper(folded, topics.title(n), fragment))
+                return n;
+        }
+        return std::nullopt;
+    }
+    std::string batch(BatchBytes, '\0');
+    std::vector<std::size_t> ends;
+    for (TopicNumber n = first; n < topics.size();) {
+        const TopicNumber batchFirst = n;
+        std::size_t used = 0;
+        ends.clear();
+        while (n < topics.size()) {
+            const std::string_view title = topics.title(n);
+            if (used + title.size() + 1 > batch.size()) {
+                if (used > 0)
+                    break;
+                batch.resize(title.size() + 1);
+            }
+            CopyHaystack(batch.data() + used, title, fragment);
+            used += title.size();
+            batch[used++] = Separator;
+            ends.push_back(used);
+            ++n;
+        }
+        const std::size_t at = std::string_view(batch.data(), used).find(fragment.text());
+        if (at != std::string_view::npos) {
+            const auto title = std::upper_bound(ends.begin(), ends.end(), at) - ends.begin();
+            return batchFirst + static_cast<TopicNumber>(title);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -39,6 +86,8 @@ std::optional<TopicNumber> LocateTopic(const TopicTable& topics, const LocateQue
     if (query.searchesNothing())
         return std::nullopt;
     const SearchPattern fragment(query.fragment, {});
+    if (query.prefix.empty())
+        return FirstTitleContaining(topics, 1, fragment);
     std::string folded;
     for (TopicNumber n = 1; n < topics.size(); ++n) {
         if (!query.prefix.empty() && !StartsWithUpper(topics.identifier(n), query.prefix))

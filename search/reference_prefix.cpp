@@ -3,6 +3,7 @@
 #include "base/ascii_text.h"
 
 #include <array>
+#include <cstdint>
 
 namespace zelt {
 
@@ -17,6 +18,7 @@ public:
     {}
 
     std::size_t size() const noexcept { return m_text.size(); }
+    std::string_view text() const noexcept { return m_text; }
 
     std::string_view at(std::size_t a, std::size_t b) const noexcept
     {
@@ -100,12 +102,46 @@ ReferencePrefix I2cPrefix(const Reference& ref)
     return Recognised(std::move(prefix));
 }
 
-// Appends name and the `length` characters after its "=", for the first name
-// of the group that the reference holds; false when it holds none.
-bool AppendRegister(std::string& prefix, const Reference& ref, std::string_view name,
-                    std::size_t length)
+// Where each two-character register name first stands before an "=": one
+// pass over the reference instead of a search per name.
+class RegisterPositions {
+public:
+    explicit RegisterPositions(std::string_view text)
+    {
+        for (std::size_t at = 2; at < text.size(); ++at) {
+            if (text[at] != '=')
+                continue;
+            const std::size_t slot = Slot(text[at - 2], text[at - 1]);
+            if (slot < m_first.size() && m_first[slot] == 0)
+                m_first[slot] = at - 1; // 1-based position of the name
+        }
+    }
+
+    // 1-based position of the first occurrence of name followed by "=", 0 for none.
+    std::size_t find(std::string_view name) const noexcept
+    {
+        const std::size_t slot = Slot(name[0], name[1]);
+        return slot < m_first.size() ? m_first[slot] : 0;
+    }
+
+private:
+    // Register names are two upper-case letters.
+    static std::size_t Slot(char first, char second) noexcept
+    {
+        if (first < 'A' || first > 'Z' || second < 'A' || second > 'Z')
+            return SIZE_MAX;
+        return static_cast<std::size_t>(first - 'A') * 26 + static_cast<std::size_t>(second - 'A');
+    }
+
+    std::array<std::size_t, 26 * 26> m_first{};
+};
+
+// Appends name and the `length` characters after its "=", when the reference
+// holds the name followed by "="; false when it does not.
+bool AppendRegister(std::string& prefix, const Reference& ref, const RegisterPositions& registers,
+                    std::string_view name, std::size_t length)
 {
-    const std::size_t a = ref.find(std::string(name) + "=");
+    const std::size_t a = registers.find(name);
     if (a == 0)
         return false;
     prefix += name;
@@ -123,28 +159,33 @@ ReferencePrefix InterruptPrefix(const Reference& ref, std::string_view shownIden
     else
         return Unrecognised();
 
-    if (const std::size_t a = ref.find("AX=")) {
-        prefix += ref.at(a + 3, a + 6);
-    } else if (const std::size_t ah = ref.find("AH=")) {
+    const RegisterPositions registers(ref.text());
+    if (const std::size_t ax = registers.find("AX")) {
+        prefix += ref.at(ax + 3, ax + 6);
+    } else if (const std::size_t ah = registers.find("AH")) {
         prefix += ref.at(ah + 3, ah + 4);
         prefix += "  ";
     } else {
         prefix += "  ";
-        if (const std::size_t al = ref.find("AL="))
+        if (const std::size_t al = registers.find("AL"))
             prefix += ref.at(al + 3, al + 4);
         else
             prefix += "  ";
     }
 
-    for (const char group : {'B', 'C', 'D'}) {
-        const std::array<std::string, 3> names{std::string{group, 'X'}, std::string{group, 'H'},
-                                               std::string{group, 'L'}};
-        if (!AppendRegister(prefix, ref, names[0], 4) && !AppendRegister(prefix, ref, names[1], 2))
-            AppendRegister(prefix, ref, names[2], 2);
+    constexpr std::array<std::array<std::string_view, 3>, 3> Groups{{
+        {"BX", "BH", "BL"},
+        {"CX", "CH", "CL"},
+        {"DX", "DH", "DL"},
+    }};
+    for (const auto& group : Groups) {
+        if (!AppendRegister(prefix, ref, registers, group[0], 4) &&
+            !AppendRegister(prefix, ref, registers, group[1], 2))
+            AppendRegister(prefix, ref, registers, group[2], 2);
     }
 
     for (const std::string_view name : {"BP", "SI", "SF", "DI"}) {
-        if (AppendRegister(prefix, ref, name, 4)) {
+        if (AppendRegister(prefix, ref, registers, name, 4)) {
             if (prefix.ends_with('h'))
                 prefix.pop_back();
             break;

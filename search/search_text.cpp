@@ -9,17 +9,26 @@ SearchPattern::SearchPattern(std::string_view text, SearchOptions options)
     , m_options(options)
 {}
 
+void CopyHaystack(char* out, std::string_view text, const SearchPattern& pattern) noexcept
+{
+    if (pattern.options().matchCase) {
+        text.copy(out, text.size());
+        return;
+    }
+    // From the source into the target, branch-free: the compiler folds many
+    // bytes at a time.
+    const auto* in = reinterpret_cast<const unsigned char*>(text.data());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char byte = in[i];
+        out[i] = static_cast<char>(byte - (static_cast<unsigned char>(byte - 'a') < 26 ? 32 : 0));
+    }
+}
+
 void AppendHaystack(std::string& out, std::string_view text, const SearchPattern& pattern)
 {
     const std::size_t begin = out.size();
-    out.append(text);
-    if (pattern.options().matchCase)
-        return;
-    // Branch-free, so the compiler folds many bytes at a time.
-    for (std::size_t i = begin; i < out.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(out[i]);
-        out[i] = static_cast<char>(byte - (static_cast<unsigned char>(byte - 'a') < 26 ? 32 : 0));
-    }
+    out.resize(begin + text.size());
+    CopyHaystack(out.data() + begin, text, pattern);
 }
 
 std::string Haystack(std::string_view text, const SearchPattern& pattern)

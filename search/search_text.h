@@ -37,8 +37,10 @@ private:
     SearchOptions m_options;
 };
 
-// Appends text to out, folded when the pattern ignores case, so that out can
-// be searched for the pattern's text; out keeps its capacity from line to line.
+// Copies text to out, folded when the pattern ignores case, so that out can
+// be searched for the pattern's text. out has room for text.size() bytes.
+void CopyHaystack(char* out, std::string_view text, const SearchPattern& pattern) noexcept;
+// The same appended to a string.
 void AppendHaystack(std::string& out, std::string_view text, const SearchPattern& pattern);
 std::string Haystack(std::string_view text, const SearchPattern& pattern);
 

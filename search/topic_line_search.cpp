@@ -3,6 +3,8 @@
 #include "browse/category_box.h"
 #include "list/loaded_list.h"
 
+#include <algorithm>
+
 namespace zelt {
 
 TopicLineMatcher::TopicLineMatcher(const SearchPattern& pattern)
@@ -11,13 +13,17 @@ TopicLineMatcher::TopicLineMatcher(const SearchPattern& pattern)
 
 bool TopicLineMatcher::matches(std::string_view identifier, std::string_view title)
 {
-    if (identifier.size() + 1 + title.size() < m_pattern.size())
+    const std::size_t length = identifier.size() + 1 + title.size();
+    if (length < m_pattern.size())
         return false;
-    m_line.clear();
-    AppendHaystack(m_line, identifier, m_pattern);
-    m_line += ' ';
-    AppendHaystack(m_line, title, m_pattern);
-    return FirstOccurrenceMatches(m_line, m_pattern);
+    // The buffer only grows, so a line costs no allocation and no clearing.
+    if (m_line.size() < length)
+        m_line.resize(std::max(length, 2 * m_line.size()));
+    char* line = m_line.data();
+    CopyHaystack(line, identifier, m_pattern);
+    line[identifier.size()] = ' ';
+    CopyHaystack(line + identifier.size() + 1, title, m_pattern);
+    return FirstOccurrenceMatches(std::string_view(line, length), m_pattern);
 }
 
 namespace {

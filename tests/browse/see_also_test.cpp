@@ -1,6 +1,8 @@
 #include "browse/see_also.h"
+#include "browse/view_lines.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace zelt::test {
 namespace {
@@ -78,6 +80,41 @@ TEST(SeeAlso, ATopicsReferencesComeFromItsSeeAlsoLinesOnly)
     EXPECT_EQ(LabelColon("Return: x"), 6u);
     EXPECT_EQ(LabelColon("Format of table: x"), std::nullopt);
     EXPECT_EQ(LabelColon("no colon"), std::nullopt);
+}
+
+// The references line by line, as the topic view's formatting finds them.
+std::vector<std::string_view> ReferencesLineByLine(std::string_view shown)
+{
+    std::vector<std::string_view> texts;
+    const std::vector<LineRange> lines = SplitViewLines(shown);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = shown.substr(lines[i].begin, lines[i].length);
+        const auto colon = LabelColon(line);
+        if (!colon || !IsSeeAlsoLabel(line.substr(0, *colon)))
+            continue;
+        for (const SeeAlsoReference& reference :
+             CollectSeeAlsoReferences(line, *colon, ListKind::Interrup))
+            texts.push_back(reference.text);
+    }
+    return texts;
+}
+
+TEST(SeeAlso, TopicReferencesAreThoseOfEverySeeAlsoLine)
+{
+    std::mt19937 random(3);
+    const std::string_view pieces[] = {"SeeAlso:", "seeALSO: ", "See:", "\r\n", "\r", "\n",
+                                       "INT 21",   ",",         " ",    ":",    "x",  "\t"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string shown;
+        const std::size_t count = random() % 16;
+        for (std::size_t i = 0; i < count; ++i)
+            shown += pieces[random() % std::size(pieces)];
+        std::vector<std::string_view> found;
+        for (const SeeAlsoReference& reference :
+             TopicSeeAlsoReferences(shown, "TITLE", ListKind::Interrup))
+            found.push_back(reference.text);
+        ASSERT_EQ(found, ReferencesLineByLine(shown)) << shown;
+    }
 }
 
 } // namespace
