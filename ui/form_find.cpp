@@ -224,8 +224,10 @@ bool TFormFind::searchShownTopic(const std::optional<std::string>& text)
     std::optional<std::size_t> hit;
     if (text) {
         const SearchPattern pattern(*text, {m_matchCase->isChecked(), m_wholeWords->isChecked()});
-        hit = FindForward(Haystack(view.searchText(), pattern), pattern,
-                          static_cast<std::size_t>(m_searchStart.value()));
+        const auto from = static_cast<std::size_t>(m_searchStart.value());
+        hit = pattern.options().matchCase
+                  ? FindForward(view.searchText(), pattern, from)
+                  : FindForward(Haystack(view.searchText(), pattern), pattern, from);
     }
     if (hit)
         m_searchStart.hitInText(static_cast<std::int32_t>(*hit));

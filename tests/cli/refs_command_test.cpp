@@ -81,5 +81,12 @@ TEST(RefsCommand, Failures)
     EXPECT_EQ(run.err, "zelt: Unable to find \"MISSING.LST\" !\n");
 }
 
+TEST(Help, NamesTheSearchVerbs)
+{
+    const auto run = RunCli({"--help"});
+    EXPECT_NE(run.out.find("refs [--broken] LIST"), std::string::npos);
+    EXPECT_NE(run.out.find("find [--case] [--words] [--category C] LIST TEXT"), std::string::npos);
+}
+
 } // namespace
 } // namespace zelt::test

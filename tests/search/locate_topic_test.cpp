@@ -1,7 +1,6 @@
-#include "list/list_loader.h"
+#include "base/ascii_text.h"
 #include "search/locate_topic.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -67,6 +66,44 @@ TEST(LocateTopic, BothEmptyFailsWithoutSearching)
     EXPECT_EQ(Locate(Topics({{"21", "DOS"}}), "21", ""), std::nullopt);
 }
 
+// The rule written out plainly, to check the searches against.
+std::optional<TopicNumber> PlainLocate(const TopicTable& topics, const LocateQuery& query)
+{
+    if (query.searchesNothing())
+        return std::nullopt;
+    for (TopicNumber n = 1; n < topics.size(); ++n) {
+        const std::string identifier = UpperAscii(TrimControlAndBlank(topics.identifier(n)));
+        const std::string title = UpperAscii(TrimControlAndBlank(topics.title(n)));
+        if (identifier.starts_with(query.prefix) && title.find(query.fragment) != std::string::npos)
+            return n;
+    }
+    return std::nullopt;
+}
+
+TEST(LocateTopic, TitlesAloneAcrossManyThousandBytes)
+{
+    TopicTable topics;
+    for (int i = 0; i < 5000; ++i)
+        topics.append("21", "INT 21 - SOME FUNCTION NUMBER " + std::to_string(i), 'D', 0, 0);
+    topics.append("21", std::string(70000, 'x') + "LONG", 'D', 0, 0);
+    topics.append("21", "A\nB", 'D', 0, 0);
+    const auto locate = [&](std::string_view fragment) {
+        const LocateQuery query("", fragment);
+        const auto found = LocateTopic(topics, query);
+        EXPECT_EQ(found, PlainLocate(topics, query)) << fragment;
+        return found;
+    };
+    EXPECT_EQ(locate("number 4999"), 4999u);
+    EXPECT_EQ(locate("number 12"), 12u);
+    EXPECT_EQ(locate("xlong"), 5000u);
+    // No occurrence runs from one title into the next.
+    EXPECT_EQ(locate("4999INT"), std::nullopt);
+    EXPECT_EQ(locate("4999\nINT"), std::nullopt);
+    EXPECT_EQ(locate("a\nb"), 5001u);
+    // Topic 0 alone holds it.
+    EXPECT_EQ(locate("NUMBER 0"), std::nullopt);
+}
+
 TEST(LocateTopic, TheIndexAnswersAsTheWalkOnRandomTables)
 {
     std::mt19937 random(7);
@@ -85,8 +122,10 @@ TEST(LocateTopic, TheIndexAnswersAsTheWalkOnRandomTables)
         const TopicLocator locator(topics);
         for (int query = 0; query < 200; ++query) {
             const LocateQuery q(word(3), random() % 3 == 0 ? word(2) : "");
-            ASSERT_EQ(locator.locate(q), LocateTopic(topics, q))
+            const auto expected = PlainLocate(topics, q);
+            ASSERT_EQ(LocateTopic(topics, q), expected)
                 << "'" << q.prefix << "' '" << q.fragment << "'";
+            ASSERT_EQ(locator.locate(q), expected) << "'" << q.prefix << "' '" << q.fragment << "'";
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "browse/category_box.h"
+#include "search/find_walk.h"
 #include "tests/ui/find_dialog_fixture.h"
 #include "ui/message_boxes.h"
 #include "ui/topic_view.h"
@@ -400,6 +401,38 @@ TEST_F(FindTest, TheRealModalShowingEndsWithFindAndWithCancel)
     });
     EXPECT_EQ(boxes.showModal(dialog()), QDialog::Rejected);
     EXPECT_EQ(dialog().findText(), "VIDEO");
+}
+
+// As a new user tries it on the sample list: Ctrl+F, a word, Enter, then F3
+// until the list has no more hits.
+TEST_F(FindTest, OnTheSampleListCtrlFFindsAWordAndF3WalksEveryHit)
+{
+    start({copySample("INTERRUP.LST")});
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    window().updateCommands();
+    m_messages.dialogSteps.push_back([](QDialog& d) {
+        QTest::keyClicks(textEdit(d).lineEdit(), "dos");
+        wholeWords(d).setChecked(true);
+        QTest::keyClick(textEdit(d).lineEdit(), Qt::Key_Return);
+    });
+    QTest::keyClick(&window(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_EQ(m_messages.shownDialogs, QStringList({"FormFind"}));
+
+    const LoadedList& list = window().loadedList();
+    const std::vector<TopicNumber> expected =
+        WalkTopicLineHitsInAll(list.topics(), SearchPattern("dos", {false, true}));
+    ASSERT_GT(expected.size(), 20u);
+    std::vector<TopicNumber> shownTopics;
+    while (m_messages.shown.empty() && shownTopics.size() <= expected.size()) {
+        shownTopics.push_back(static_cast<TopicNumber>(shown()));
+        window().updateCommands();
+        QTest::keyClick(&window(), Qt::Key_F3);
+    }
+    EXPECT_EQ(shownTopics, expected);
+    EXPECT_EQ(notFoundMessages(), QStringList({NotFound("dos")}));
+    QTest::keyClick(&window(), Qt::Key_F3);
+    EXPECT_EQ(static_cast<TopicNumber>(shown()), expected.front());
 }
 
 TEST_F(FindTest, ClosingTheListStartsTheNextSearchAtTheTop)
