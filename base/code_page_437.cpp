@@ -92,38 +92,66 @@ std::string Cp437ToUtf8(std::string_view bytes)
     return out;
 }
 
+namespace {
+
+// The byte of the character starting at text[i] and the bytes it takes;
+// no byte for a character the code page lacks, a length of 0 for no UTF-8.
+struct Decoded {
+    std::optional<unsigned char> byte;
+    std::size_t length = 0;
+};
+
+Decoded DecodeToCp437(std::string_view text, std::size_t i) noexcept
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80         ? 1
+                               : lead >> 5 == 0x6  ? 2
+                               : lead >> 4 == 0xE  ? 3
+                               : lead >> 3 == 0x1E ? 4
+                                                   : 0;
+    char32_t code = length == 1   ? lead
+                    : length == 2 ? lead & 0x1F
+                    : length == 3 ? lead & 0x0F
+                                  : lead & 0x07;
+    if (length == 0 || i + length > text.size())
+        return {};
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        code = (code << 6) | (next & 0x3F);
+    }
+    const auto byte = code < 0x80 ? std::optional<unsigned char>(static_cast<unsigned char>(code))
+                                  : UnicodeToCp437(code);
+    return {byte, length};
+}
+
+} // namespace
+
 std::string Utf8ToCp437(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80         ? 1
-                                   : lead >> 5 == 0x6  ? 2
-                                   : lead >> 4 == 0xE  ? 3
-                                   : lead >> 3 == 0x1E ? 4
-                                                       : 0;
-        char32_t code = length == 1   ? lead
-                        : length == 2 ? lead & 0x1F
-                        : length == 3 ? lead & 0x0F
-                                      : lead & 0x07;
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        const auto byte = code < 0x80
-                              ? std::optional<unsigned char>(static_cast<unsigned char>(code))
-                              : UnicodeToCp437(code);
-        out += byte ? static_cast<char>(*byte) : '?';
-        i += length;
+        const Decoded decoded = DecodeToCp437(text, i);
+        out += decoded.byte ? static_cast<char>(*decoded.byte) : '?';
+        i += decoded.length == 0 ? 1 : decoded.length;
+    }
+    return out;
+}
+
+std::optional<std::string> Utf8ToCp437Exact(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const Decoded decoded = DecodeToCp437(text, i);
+        if (!decoded.byte || decoded.length == 0)
+            return std::nullopt;
+        out += static_cast<char>(*decoded.byte);
+        i += decoded.length;
     }
     return out;
 }

@@ -17,5 +17,8 @@ std::string Cp437ToUtf8(std::string_view bytes);
 // Text such as a file name into code page 437; what it cannot hold, and bytes
 // that are no UTF-8, become '?'.
 std::string Utf8ToCp437(std::string_view text);
+// The same without substitutes: nothing when the text is no UTF-8 or holds a
+// character the code page lacks.
+std::optional<std::string> Utf8ToCp437Exact(std::string_view text);
 
 } // namespace zelt

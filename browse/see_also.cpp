@@ -51,6 +51,15 @@ bool IsLinkableReference(std::string_view reference, ListKind kind) noexcept
     return false;
 }
 
+std::optional<std::size_t> LabelColon(std::string_view line) noexcept
+{
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos ||
+        line.substr(0, colon).find_first_of(" \t") != std::string_view::npos)
+        return std::nullopt;
+    return colon;
+}
+
 bool IsSeeAlsoLabel(std::string_view label) noexcept
 {
     return EqualsIgnoringCase(label, "SEEALSO");
@@ -77,6 +86,35 @@ std::vector<SeeAlsoReference> CollectSeeAlsoReferences(std::string_view line, st
             break;
         column += comma + 1;
         rest.remove_prefix(comma + 1);
+    }
+    return references;
+}
+
+std::vector<SeeAlsoReference> TopicSeeAlsoReferences(std::string_view shown, std::string_view title,
+                                                     ListKind kind)
+{
+    std::vector<SeeAlsoReference> references;
+    if (title.empty())
+        return references;
+    // A see-also line has its first colon right after the seven letters of its
+    // label at the line's start, so only colons need a look: far fewer than
+    // lines, and found many bytes at a time.
+    constexpr std::size_t LabelLength = 7;
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    for (std::size_t colon = shown.find(':', LabelLength); colon != std::string_view::npos;
+         colon = shown.find(':', colon + 1)) {
+        const std::size_t lineStart = colon - LabelLength;
+        // Line 0, the title line, is never a see-also line.
+        if (lineStart == 0 || !isBreak(shown[lineStart - 1]) ||
+            !IsSeeAlsoLabel(shown.substr(lineStart, LabelLength)))
+            continue;
+        std::size_t lineEnd = colon;
+        while (lineEnd < shown.size() && !isBreak(shown[lineEnd]))
+            ++lineEnd;
+        const std::string_view line = shown.substr(lineStart, lineEnd - lineStart);
+        for (const SeeAlsoReference& reference : CollectSeeAlsoReferences(line, LabelLength, kind))
+            references.push_back(reference);
+        colon = lineEnd - 1;
     }
     return references;
 }

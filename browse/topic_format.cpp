@@ -4,7 +4,6 @@
 #include "browse/view_lines.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace zelt {
 
@@ -32,17 +31,6 @@ void AddSpan(std::vector<FormatSpan>& spans, const LineRange& line, SpanKind kin
         return;
     spans.push_back(
         {kind, static_cast<int>(line.position + column), static_cast<int>(length), coloured});
-}
-
-// The label of a line: the text before its first colon, when that text holds
-// no blank or tab.
-std::optional<std::size_t> LabelColon(std::string_view line) noexcept
-{
-    const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos ||
-        line.substr(0, colon).find_first_of(" \t") != std::string_view::npos)
-        return std::nullopt;
-    return colon;
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "cli/categories_command.h"
 #include "cli/save_command.h"
 #include "cli/combine_command.h"
+#include "cli/find_command.h"
+#include "cli/refs_command.h"
 #include "cli/show_command.h"
 #include "cli/spans_command.h"
 #include "cli/topics_command.h"
@@ -61,6 +63,23 @@ constexpr char HelpText[] =
     "      sections and of bytes. The old list file is replaced only once every\n"
     "      section was read; a failure leaves it and every section as they were.\n"
     "      --delete  delete the sections once their list file is written\n"
+    "  refs [--broken] LIST\n"
+    "      Follows every see-also reference of every topic as the viewer does with\n"
+    "      the default settings and prints one line per reference: topic number,\n"
+    "      reference, linkable (1 or 0), outcome (ignored, unrecognised, found,\n"
+    "      found-without-fragment, not-found, or - when it is no link), identifier\n"
+    "      prefix, title fragment and target topic (-1 when none), separated by TAB.\n"
+    "      --broken  only the links that lead nowhere: topic number, identifier,\n"
+    "                reference and outcome\n"
+    "\n"
+    "  find [--case] [--words] [--category C] LIST TEXT\n"
+    "      Prints the topics that Find and then Search Again select one by one,\n"
+    "      searching the topic lines (identifier, blank, title) of all topics, or\n"
+    "      with --category those of category C (a character or its code): topic\n"
+    "      number, TAB, topic line. TEXT is matched as code page 437 bytes; only\n"
+    "      ASCII letters change case. Exit status 0 with hits, 1 without, 2 on error.\n"
+    "      --case   case sensitive\n"
+    "      --words  whole words only (letters, digits and codes 192 to 255)\n"
     "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
@@ -95,6 +114,10 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunSave(rest, streams);
     if (verb == "combine")
         return RunCombine(rest, streams);
+    if (verb == "refs")
+        return RunRefs(rest, streams);
+    if (verb == "find")
+        return RunFind(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

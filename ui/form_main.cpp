@@ -13,6 +13,7 @@
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
+#include "ui/form_find.h"
 #include "ui/glyphs.h"
 #include "ui/hint_handler.h"
 #include "ui/list_menu_controller.h"
@@ -67,6 +68,7 @@ TFormMain::TFormMain(MainWindowServices services)
     createControls();
     readStartupValues();
     formCreate();
+    m_find = new TFormFind(*this, m_messages, this);
 }
 
 TFormMain::~TFormMain() = default;

@@ -8,6 +8,7 @@
 #include "list/topic_reader.h"
 #include "output/print_plan.h"
 #include "settings/window_layout.h"
+#include "ui/search_window.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -33,6 +34,7 @@ class MessageBoxes;
 class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
+class TFormFind;
 class ToolBarBands;
 class TopicView;
 class TopicsGrid;
@@ -58,7 +60,7 @@ struct MainWindowServices {
 
 // The main window: menus, the two tool-bar bands, the topics grid with the topic
 // pane and the status bar; it owns the open list.
-class TFormMain final : public QMainWindow {
+class TFormMain final : public QMainWindow, private SearchWindow {
     Q_OBJECT
 
 public:
@@ -80,9 +82,12 @@ public:
     void buildListMenu();
     void showCategory(CategoryChar category, int row);
     // Shows topic n in the topic view, formatted, with its see-also menu.
-    void loadTopic(std::int32_t n);
+    void loadTopic(std::int32_t n) override;
     // A reference chosen in the see-also menu or clicked in the topic view.
     void followReference(const QString& reference);
+    // Find... and Search Again.
+    void showFind();
+    void searchAgain();
     void updateStatusBar(StatusKind kind);
     void updateCommands();
 
@@ -94,6 +99,7 @@ public:
     TopicView& topicView() const;
     MainPanel& mainPanel() const { return *m_panel; }
     HintHandler& hints() const { return *m_hints; }
+    TFormFind& findDialog() const { return *m_find; }
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
@@ -143,6 +149,16 @@ private:
     void runExitSteps();
     LayoutControls layoutControls();
 
+    // What the Find dialog does to the window.
+    const LoadedList& searchedList() const override { return m_list; }
+    bool singleClickView() const override;
+    int gridRow() const override;
+    void clickGridRow(int row) override;
+    void showFirstCategory(int row) override;
+    void setSearchStatus(const QString& text) override;
+    TopicView& searchedView() const override;
+    void repaintWindow() override;
+
     ProgramState& m_program;
     Settings& m_settings;
     SettingsStore& m_store;
@@ -172,6 +188,7 @@ private:
     // PrintEditor: plain text that is printed other than the view shows it.
     QTextDocument* m_printEditor = nullptr;
     PrintRange m_printRange = PrintRange::All;
+    TFormFind* m_find = nullptr;
 };
 
 } // namespace zelt

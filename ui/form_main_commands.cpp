@@ -37,6 +37,8 @@ void TFormMain::connectCommands()
     on(CommandId::EditSelectAll, [this] { editSelectAllCmdExecute(); });
     on(CommandId::EditCopyTopic, [this] { m_panel->topicView()->copyTopic(); });
     on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
+    on(CommandId::SearchFind, [this] { showFind(); });
+    on(CommandId::SearchSearchAgain, [this] { searchAgain(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();

@@ -9,6 +9,7 @@
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
+#include "ui/form_find.h"
 #include "ui/form_main.h"
 #include "ui/hint_handler.h"
 #include "ui/list_load_feedback.h"
@@ -108,6 +109,7 @@ void TFormMain::closeList()
     m_panel->currentTopicLabel()->clear();
     m_panel->update();
     updateStatusBar(StatusKind::ListChanged);
+    m_find->listClosed();
     m_updater->markDirty();
 }
 

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "ui/busy_window.h"
 #include "ui/command_updater.h"
+#include "ui/form_find.h"
 #include "ui/form_main.h"
 #include "ui/hint_handler.h"
 #include "ui/main_panel.h"
@@ -66,6 +67,7 @@ void TFormMain::showTopic(std::int32_t n, std::string_view shown)
         view.showStart();
         view.setEnabled(true);
         view.show();
+        m_find->topicLoaded();
     } catch (const std::exception&) {
     }
     view.setUpdatesEnabled(true);
@@ -95,12 +97,6 @@ void TFormMain::fillSeeAlsoMenu(const std::vector<std::string>& captions)
         QAction* item = menu.addAction(QString(reference).replace(u'&', QStringLiteral("&&")));
         item->setData(reference);
     }
-}
-
-void TFormMain::followReference(const QString& reference)
-{
-    // Following a reference to its topic comes with the locate search.
-    Q_UNUSED(reference);
 }
 
 void TFormMain::gridClick()

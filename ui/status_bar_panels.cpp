@@ -49,6 +49,7 @@ void StatusBarPanels::setPanelText(int panel, const QString& text)
     label->setText(text);
     if (isVisible())
         label->repaint();
+    Q_EMIT panelTextChanged(panel, text);
 }
 
 int StatusBarPanels::panelWidth(int panel) const

@@ -34,6 +34,9 @@ public:
     void showProgress(bool visible);
     void setProgress(int value);
 
+Q_SIGNALS:
+    void panelTextChanged(int panel, const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

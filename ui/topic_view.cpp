@@ -3,6 +3,7 @@
 #include "browse/view_lines.h"
 #include "ui/qt_text.h"
 #include "ui/topic_mime_data.h"
+#include "search/view_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -53,6 +54,7 @@ void TopicView::setTopicText(std::string_view shown)
 {
     m_references.clear();
     m_spans.clear();
+    m_searchText = ViewSearchText(shown);
     document()->setPlainText(QString::fromStdU16String(ViewText(shown)));
     setTextCursor(QTextCursor(document()));
 }
@@ -100,6 +102,7 @@ void TopicView::clearTopic()
 {
     m_references.clear();
     m_spans.clear();
+    m_searchText.clear();
     clear();
 }
 
@@ -108,6 +111,14 @@ void TopicView::showStart()
     setTextCursor(QTextCursor(document()));
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+}
+
+void TopicView::selectRange(int start, int length)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
 }
 
 QString TopicView::referenceAt(const QPoint& viewportPos) const

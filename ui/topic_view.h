@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTextEdit>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +31,11 @@ public:
     void clearTopic();
     // The caret to the start and the beginning of the topic in sight.
     void showStart();
+
+    // The shown text as its search sees it, one byte per view position.
+    const std::string& searchText() const noexcept { return m_searchText; }
+    // Selects view positions [start, start + length) and brings them into sight.
+    void selectRange(int start, int length);
 
     // The reference of a link, empty outside links.
     QString referenceAt(const QPoint& viewportPos) const;
@@ -56,6 +62,7 @@ protected:
 private:
     QStringList m_references;
     std::vector<FormatSpan> m_spans;
+    std::string m_searchText;
     QString m_pressedReference;
 };
 

@@ -1,6 +1,8 @@
 #include "browse/see_also.h"
+#include "browse/view_lines.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace zelt::test {
 namespace {
@@ -58,6 +60,61 @@ TEST(SeeAlso, ReferencesKeepTheirTextAndComputedColumns)
     EXPECT_TRUE(CollectSeeAlsoReferences("SeeAlso: ,INT 10", 7, ListKind::Interrup).empty());
     EXPECT_TRUE(IsSeeAlsoLabel("seeALSO"));
     EXPECT_FALSE(IsSeeAlsoLabel("SeeAlso "));
+}
+
+TEST(SeeAlso, ATopicsReferencesComeFromItsSeeAlsoLinesOnly)
+{
+    const std::string_view shown = "SeeAlso: INT 10\r\n"
+                                   "Notes: SeeAlso: INT 11\r\n"
+                                   "seealso: INT 12,#01\n"
+                                   "See Also: INT 13\r"
+                                   "SEEALSO:INT 14";
+    const auto refs = TopicSeeAlsoReferences(shown, "TITLE", ListKind::Interrup);
+    ASSERT_EQ(refs.size(), 3u);
+    EXPECT_EQ(refs[0].text, "INT 12");
+    EXPECT_EQ(refs[1].text, "#01");
+    EXPECT_FALSE(refs[1].linkable);
+    EXPECT_EQ(refs[2].text, "INT 14");
+    // A topic without title is shown unformatted, without references.
+    EXPECT_TRUE(TopicSeeAlsoReferences(shown, "", ListKind::Interrup).empty());
+    EXPECT_EQ(LabelColon("Return: x"), 6u);
+    EXPECT_EQ(LabelColon("Format of table: x"), std::nullopt);
+    EXPECT_EQ(LabelColon("no colon"), std::nullopt);
+}
+
+// The references line by line, as the topic view's formatting finds them.
+std::vector<std::string_view> ReferencesLineByLine(std::string_view shown)
+{
+    std::vector<std::string_view> texts;
+    const std::vector<LineRange> lines = SplitViewLines(shown);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string_view line = shown.substr(lines[i].begin, lines[i].length);
+        const auto colon = LabelColon(line);
+        if (!colon || !IsSeeAlsoLabel(line.substr(0, *colon)))
+            continue;
+        for (const SeeAlsoReference& reference :
+             CollectSeeAlsoReferences(line, *colon, ListKind::Interrup))
+            texts.push_back(reference.text);
+    }
+    return texts;
+}
+
+TEST(SeeAlso, TopicReferencesAreThoseOfEverySeeAlsoLine)
+{
+    std::mt19937 random(3);
+    const std::string_view pieces[] = {"SeeAlso:", "seeALSO: ", "See:", "\r\n", "\r", "\n",
+                                       "INT 21",   ",",         " ",    ":",    "x",  "\t"};
+    for (int round = 0; round < 2000; ++round) {
+        std::string shown;
+        const std::size_t count = random() % 16;
+        for (std::size_t i = 0; i < count; ++i)
+            shown += pieces[random() % std::size(pieces)];
+        std::vector<std::string_view> found;
+        for (const SeeAlsoReference& reference :
+             TopicSeeAlsoReferences(shown, "TITLE", ListKind::Interrup))
+            found.push_back(reference.text);
+        ASSERT_EQ(found, ReferencesLineByLine(shown)) << shown;
+    }
 }
 
 } // namespace

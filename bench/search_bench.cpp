@@ -1,0 +1,185 @@
+// Searching generated lists: the topic-line search of Find, the locate search
+// that following a reference runs, and zelt refs against a scan.
+// Run from a Release build: build/release/bench/bench_search
+#include "browse/view_lines.h"
+#include "cli/command.h"
+#include "list/list_loader.h"
+#include "list/topic_reader.h"
+#include "samples/generator/list_generator.h"
+#include "search/locate_topic.h"
+#include "search/topic_line_search.h"
+#include "search/view_text.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A generated interrupt list, scanned once per process; removed at exit.
+class GeneratedList {
+public:
+    GeneratedList(std::size_t topics, std::size_t averageTopicBytes)
+        : m_dir(fs::temp_directory_path() / ("zelt-bench-search-" + std::to_string(topics)))
+    {
+        fs::create_directories(m_dir);
+        m_list.files.listFileName = (m_dir / "INTERRUP.LST").string();
+        zelt::samples::GeneratorOptions options;
+        options.topicCount = topics;
+        options.averageTopicBytes = averageTopicBytes;
+        if (!zelt::samples::WriteGeneratedList(m_list.files.listFileName, options))
+            throw std::runtime_error("cannot write " + m_list.files.listFileName);
+        zelt::LoadRequest request;
+        request.listFileName = m_list.files.listFileName;
+        request.indexMode.loadTopicsDirect = true;
+        zelt::LoadObserver quiet;
+        if (!zelt::LoadListTopics(m_list, request, quiet).loaded)
+            throw std::runtime_error("cannot scan " + request.listFileName);
+    }
+
+    ~GeneratedList()
+    {
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+
+    const zelt::LoadedList& list() const { return m_list; }
+
+private:
+    fs::path m_dir;
+    zelt::LoadedList m_list;
+};
+
+const zelt::LoadedList& HundredThousandTopics()
+{
+    static const GeneratedList list(100000, 200);
+    return list.list();
+}
+
+// About the size of the real interrupt list: 8,800 topics, 8 MB.
+const zelt::LoadedList& InterruptListSize()
+{
+    static const GeneratedList list(8800, 900);
+    return list.list();
+}
+
+void BM_TopicLineSearchWithoutHit(benchmark::State& state)
+{
+    const zelt::LoadedList& list = HundredThousandTopics();
+    const zelt::SearchPattern pattern("QZXJ", {state.range(0) != 0, state.range(1) != 0});
+    for (auto _ : state) {
+        const auto hit = zelt::FindTopicLine(list, zelt::SearchScope::AllCategories, pattern, 0);
+        if (hit)
+            state.SkipWithError("unexpected hit");
+        benchmark::DoNotOptimize(hit);
+    }
+    state.counters["topics"] = static_cast<double>(list.topicCount());
+}
+
+// Prefix and fragment of the last topic, a prefix no topic has, a fragment
+// that every title is searched for, and a common prefix with such a fragment.
+void BM_LocateTopic(benchmark::State& state)
+{
+    const zelt::TopicTable& topics = HundredThousandTopics().topics();
+    const auto last = static_cast<zelt::TopicNumber>(topics.size() - 1);
+    const std::string lastIdentifier(topics.identifier(last));
+    const zelt::LocateQuery queries[] = {
+        {lastIdentifier, ""},
+        {"ZZ99", ""},
+        {"", "QZXJ"},
+        {lastIdentifier.substr(0, 1), "QZXJ"},
+    };
+    const zelt::LocateQuery& query = queries[state.range(0)];
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto topic = zelt::LocateTopic(topics, query);
+        found = topic.value_or(0);
+        benchmark::DoNotOptimize(topic);
+    }
+    state.counters["topics"] = static_cast<double>(topics.size());
+    state.counters["found"] = static_cast<double>(found);
+}
+
+// The shown-topic search over the whole 8 MB list taken as one topic: the
+// cost per byte of Search Again in a topic, far beyond any real topic.
+void BM_SearchWholeListAsOneTopic(benchmark::State& state)
+{
+    const zelt::LoadedList& list = InterruptListSize();
+    auto reader = zelt::TopicReader::Open(list.files.listFileName);
+    const auto size = static_cast<std::int32_t>(fs::file_size(list.files.listFileName));
+    const auto bytes = reader ? reader->read(0, size) : std::nullopt;
+    if (!bytes) {
+        state.SkipWithError("cannot read the list");
+        return;
+    }
+    const std::string text = zelt::ViewSearchText(*bytes);
+    const zelt::SearchPattern pattern("QZXJ", {state.range(0) != 0, false});
+    for (auto _ : state) {
+        const auto hit = pattern.options().matchCase
+                             ? zelt::FindForward(text, pattern, 0)
+                             : zelt::FindForward(zelt::Haystack(text, pattern), pattern, 0);
+        benchmark::DoNotOptimize(hit);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * size);
+}
+
+// The companion in-process, its output thrown away: a scan that writes no
+// index file, and zelt refs opening the list from its index file.
+void RunCompanion(benchmark::State& state, std::vector<std::string_view> args)
+{
+    std::FILE* sink = std::fopen("/dev/null", "w");
+    if (sink == nullptr) {
+        state.SkipWithError("no /dev/null");
+        return;
+    }
+    const std::string& name = InterruptListSize().files.listFileName;
+    args.push_back(name);
+    // The first run writes the index file that later runs read.
+    zelt::cli::RunZelt(args, {sink, sink});
+    for (auto _ : state) {
+        if (zelt::cli::RunZelt(args, {sink, sink}) != 0)
+            state.SkipWithError("the companion failed");
+    }
+    std::fclose(sink);
+    state.counters["topics"] = static_cast<double>(InterruptListSize().topicCount());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(fs::file_size(name)));
+}
+
+void BM_ZeltTopicsScan(benchmark::State& state)
+{
+    RunCompanion(state, {"topics", "--scan", "--no-write"});
+}
+
+void BM_ZeltRefs(benchmark::State& state)
+{
+    RunCompanion(state, {"refs"});
+}
+
+void BM_ZeltRefsBroken(benchmark::State& state)
+{
+    RunCompanion(state, {"refs", "--broken"});
+}
+
+} // namespace
+
+BENCHMARK(BM_TopicLineSearchWithoutHit)
+    ->ArgNames({"case", "words"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK(BM_LocateTopic)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_SearchWholeListAsOneTopic)
+    ->ArgName("case")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK(BM_ZeltTopicsScan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ZeltRefs)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ZeltRefsBroken)->Unit(benchmark::kMillisecond)->MinTime(2.0);
