@@ -2,13 +2,13 @@
 // formatting the largest topic.
 // Run from a Release build: build/release/bench/bench_browse
 #include "bench/largest_topic.h"
+#include "bench/scanned_list.h"
 #include "browse/category_box.h"
 #include "browse/show_category.h"
 #include "browse/topic_format.h"
 #include "browse/view_lines.h"
 #include "list/list_loader.h"
 #include "list/topic_reader.h"
-#include "samples/generator/list_generator.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -18,49 +18,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A generated list, scanned once per process; the folder is removed at exit.
-class GeneratedList {
-public:
-    GeneratedList(std::size_t topics, std::size_t averageTopicBytes)
-        : m_dir(fs::temp_directory_path() / ("zelt-bench-browse-" + std::to_string(topics)))
-    {
-        fs::create_directories(m_dir);
-        m_list.files.listFileName = (m_dir / "INTERRUP.LST").string();
-        zelt::samples::GeneratorOptions options;
-        options.topicCount = topics;
-        options.averageTopicBytes = averageTopicBytes;
-        if (!zelt::samples::WriteGeneratedList(m_list.files.listFileName, options))
-            throw std::runtime_error("cannot write " + m_list.files.listFileName);
-        zelt::LoadRequest request;
-        request.listFileName = m_list.files.listFileName;
-        request.indexMode.loadTopicsDirect = true;
-        zelt::LoadObserver quiet;
-        if (!zelt::LoadListTopics(m_list, request, quiet).loaded)
-            throw std::runtime_error("cannot scan " + request.listFileName);
-    }
-
-    ~GeneratedList()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
-    const zelt::LoadedList& list() const { return m_list; }
-
-private:
-    fs::path m_dir;
-    zelt::LoadedList m_list;
-};
-
 const zelt::LoadedList& HundredThousandTopics()
 {
-    static const GeneratedList list(100000, 200);
+    static const zelt::bench::ScannedList list("browse", 100000, 200);
     return list.list();
 }
 
 const zelt::LoadedList& TenThousandTopics()
 {
-    static const GeneratedList list(10000, 600);
+    static const zelt::bench::ScannedList list("browse", 10000, 600);
     return list.list();
 }
 

@@ -1,11 +1,11 @@
 // Searching generated lists: the topic-line search of Find, the locate search
 // that following a reference runs, and zelt refs against a scan.
 // Run from a Release build: build/release/bench/bench_search
+#include "bench/scanned_list.h"
 #include "browse/view_lines.h"
 #include "cli/command.h"
 #include "list/list_loader.h"
 #include "list/topic_reader.h"
-#include "samples/generator/list_generator.h"
 #include "search/locate_topic.h"
 #include "search/topic_line_search.h"
 #include "search/view_text.h"
@@ -19,50 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A generated interrupt list, scanned once per process; removed at exit.
-class GeneratedList {
-public:
-    GeneratedList(std::size_t topics, std::size_t averageTopicBytes)
-        : m_dir(fs::temp_directory_path() / ("zelt-bench-search-" + std::to_string(topics)))
-    {
-        fs::create_directories(m_dir);
-        m_list.files.listFileName = (m_dir / "INTERRUP.LST").string();
-        zelt::samples::GeneratorOptions options;
-        options.topicCount = topics;
-        options.averageTopicBytes = averageTopicBytes;
-        if (!zelt::samples::WriteGeneratedList(m_list.files.listFileName, options))
-            throw std::runtime_error("cannot write " + m_list.files.listFileName);
-        zelt::LoadRequest request;
-        request.listFileName = m_list.files.listFileName;
-        request.indexMode.loadTopicsDirect = true;
-        zelt::LoadObserver quiet;
-        if (!zelt::LoadListTopics(m_list, request, quiet).loaded)
-            throw std::runtime_error("cannot scan " + request.listFileName);
-    }
-
-    ~GeneratedList()
-    {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
-    const zelt::LoadedList& list() const { return m_list; }
-
-private:
-    fs::path m_dir;
-    zelt::LoadedList m_list;
-};
-
 const zelt::LoadedList& HundredThousandTopics()
 {
-    static const GeneratedList list(100000, 200);
+    static const zelt::bench::ScannedList list("search", 100000, 200);
     return list.list();
 }
 
 // About the size of the real interrupt list: 8,800 topics, 8 MB.
 const zelt::LoadedList& InterruptListSize()
 {
-    static const GeneratedList list(8800, 900);
+    static const zelt::bench::ScannedList list("search", 8800, 900);
     return list.list();
 }
 

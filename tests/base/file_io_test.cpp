@@ -1,4 +1,5 @@
 #include "base/file_io.h"
+#include "support/failing_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -7,54 +8,6 @@ namespace zelt::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Fails the one step it is told to, the way a full disk or a locked file would.
-class FailingFileSystem final : public FileSystem {
-public:
-    enum class Step { None, Create, WriteSecond, Finish, Rename };
-    explicit FailingFileSystem(Step step)
-        : m_step(step)
-    {}
-
-    FileHandle createNew(const fs::path& path, std::error_code& error) const override
-    {
-        if (m_step == Step::Create) {
-            error = std::make_error_code(std::errc::permission_denied);
-            return nullptr;
-        }
-        return FileSystem::createNew(path, error);
-    }
-    bool write(std::FILE* file, std::string_view bytes, std::error_code& error) const override
-    {
-        if (m_step == Step::WriteSecond && ++m_writes == 2) {
-            // Half of it reaches the file before the disk is full.
-            FileSystem::write(file, bytes.substr(0, bytes.size() / 2), error);
-            error = std::make_error_code(std::errc::no_space_on_device);
-            return false;
-        }
-        return FileSystem::write(file, bytes, error);
-    }
-    bool finish(std::FILE* file, std::error_code& error) const override
-    {
-        if (m_step == Step::Finish) {
-            error = std::make_error_code(std::errc::io_error);
-            return false;
-        }
-        return FileSystem::finish(file, error);
-    }
-    void rename(const fs::path& from, const fs::path& to, std::error_code& error) const override
-    {
-        if (m_step == Step::Rename) {
-            error = std::make_error_code(std::errc::device_or_resource_busy);
-            return;
-        }
-        FileSystem::rename(from, to, error);
-    }
-
-private:
-    Step m_step;
-    mutable int m_writes = 0;
-};
 
 std::size_t FileCount(const fs::path& folder)
 {
@@ -84,12 +37,12 @@ TEST(AtomicFileWriter, EveryFailureKeepsTheOldFileByteForByte)
     const std::string old("old \xC4\xB3 bytes\r\n\x1A", 16);
     const std::string replacement(100000, 'x');
     for (const auto& [step, expected] : {std::pair{Step::Create, FileError::Step::Create},
-                                         std::pair{Step::WriteSecond, FileError::Step::Write},
+                                         std::pair{Step::Write, FileError::Step::Write},
                                          std::pair{Step::Finish, FileError::Step::Write},
                                          std::pair{Step::Rename, FileError::Step::Rename}}) {
         const TempDir dir;
         const fs::path target = dir.write("PORTS.LST", old);
-        const FailingFileSystem files(step);
+        const FailingFileSystem files(step, {}, 2);
         AtomicFileWriter writer(target, files);
         const bool written =
             writer.append(replacement) && writer.append(replacement) && writer.commit();

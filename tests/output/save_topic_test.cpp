@@ -1,5 +1,6 @@
 #include "output/rtf_writer.h"
 #include "output/save_topic.h"
+#include "support/failing_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -11,43 +12,6 @@ namespace fs = std::filesystem;
 
 const TopicDocument Topic{"INT 21 - DOS\n\tReturn: AL \xC4\n", {{SpanKind::Title, 0, 12}}};
 const OutputStyle Style{"Courier New", 8, {0, 0, 128}};
-
-// Fails creating the temporary file, or writes half of the topic and then
-// finds the disk full, or cannot rename the finished file over the old one.
-class FailingFileSystem final : public FileSystem {
-public:
-    enum class Step { Create, Write, Rename };
-    explicit FailingFileSystem(Step step)
-        : m_step(step)
-    {}
-
-    FileHandle createNew(const fs::path& path, std::error_code& error) const override
-    {
-        if (m_step == Step::Create) {
-            error = std::make_error_code(std::errc::permission_denied);
-            return nullptr;
-        }
-        return FileSystem::createNew(path, error);
-    }
-    bool write(std::FILE* file, std::string_view bytes, std::error_code& error) const override
-    {
-        if (m_step != Step::Write)
-            return FileSystem::write(file, bytes, error);
-        FileSystem::write(file, bytes.substr(0, bytes.size() / 2), error);
-        error = std::make_error_code(std::errc::no_space_on_device);
-        return false;
-    }
-    void rename(const fs::path& from, const fs::path& to, std::error_code& error) const override
-    {
-        if (m_step == Step::Rename)
-            error = std::make_error_code(std::errc::device_or_resource_busy);
-        else
-            FileSystem::rename(from, to, error);
-    }
-
-private:
-    Step m_step;
-};
 
 std::size_t FileCount(const fs::path& folder)
 {

@@ -1,4 +1,5 @@
 #include "base/file_error_message.h"
+#include "support/failing_file_system.h"
 #include "support/temp_dir.h"
 #include "tools/section_combiner.h"
 
@@ -14,70 +15,6 @@ namespace fs = std::filesystem;
 const std::string SectionA = std::string("INT 21 - DOS\r\n\tAH = 4Ch\r\n\xB3\x01\x00 end", 30);
 const std::string SectionB = "\x1A no end of file mark here\n\r";
 const std::string SectionC = "INT 2F - MULTIPLEX\r\n";
-
-// Fails the one step it is told to, the way a bad sector, a full disk or a
-// program holding the target would.
-class FailingFileSystem final : public FileSystem {
-public:
-    enum class Step { None, OpenSection, ReadSection, Write, Rename, Remove };
-    FailingFileSystem(Step step, std::string sectionName = {})
-        : m_step(step)
-        , m_section(std::move(sectionName))
-    {}
-
-    FileHandle openRead(const fs::path& path, std::error_code& error) const override
-    {
-        opened.push_back(path.filename().string());
-        m_current = path.filename().string();
-        if (m_step == Step::OpenSection && m_current == m_section) {
-            error = std::make_error_code(std::errc::permission_denied);
-            return nullptr;
-        }
-        return FileSystem::openRead(path, error);
-    }
-    std::size_t read(std::FILE* file, char* buffer, std::size_t size,
-                     std::error_code& error) const override
-    {
-        if (m_step == Step::ReadSection && m_current == m_section) {
-            // Some bytes arrive before the bad sector.
-            const std::size_t got = FileSystem::read(file, buffer, 4, error);
-            error = std::make_error_code(std::errc::io_error);
-            return got;
-        }
-        return FileSystem::read(file, buffer, size, error);
-    }
-    bool write(std::FILE* file, std::string_view bytes, std::error_code& error) const override
-    {
-        if (m_step == Step::Write && m_current == m_section) {
-            error = std::make_error_code(std::errc::no_space_on_device);
-            return false;
-        }
-        return FileSystem::write(file, bytes, error);
-    }
-    void rename(const fs::path& from, const fs::path& to, std::error_code& error) const override
-    {
-        if (m_step == Step::Rename) {
-            error = std::make_error_code(std::errc::device_or_resource_busy);
-            return;
-        }
-        FileSystem::rename(from, to, error);
-    }
-    void remove(const fs::path& path, std::error_code& error) const override
-    {
-        if (m_step == Step::Remove && path.filename() == m_section) {
-            error = std::make_error_code(std::errc::permission_denied);
-            return;
-        }
-        FileSystem::remove(path, error);
-    }
-
-    mutable std::vector<std::string> opened;
-
-private:
-    Step m_step;
-    std::string m_section;
-    mutable std::string m_current;
-};
 
 std::set<std::string> FileNames(const fs::path& folder)
 {
@@ -205,8 +142,8 @@ TEST_F(SectionCombinerTest, NoFailureLosesAByte)
         std::string message;
     };
     const std::vector<Case> cases{
-        {Step::ReadSection, "INTERRUP.B", FileError::Step::Read, "INTERRUP.B", "Cannot open file "},
-        {Step::OpenSection, "INTERRUP.C", FileError::Step::Open, "INTERRUP.C", "Cannot open file "},
+        {Step::Read, "INTERRUP.B", FileError::Step::Read, "INTERRUP.B", "Cannot open file "},
+        {Step::OpenRead, "INTERRUP.C", FileError::Step::Open, "INTERRUP.C", "Cannot open file "},
         {Step::Write, "INTERRUP.B", FileError::Step::Write, "INTERRUP.LST", "Cannot create file "},
         {Step::Rename, "", FileError::Step::Rename, "INTERRUP.LST", "Cannot create file "},
     };
@@ -237,7 +174,7 @@ TEST_F(SectionCombinerTest, AFailureEndsTheRunBeforeTheNextList)
 {
     m_dir.write("PORTS.A", "ports");
     writeThreeSections();
-    const FailingFileSystem files(FailingFileSystem::Step::ReadSection, "PORTS.A");
+    const FailingFileSystem files(FailingFileSystem::Step::Read, "PORTS.A");
     const CombineRun run = CombineChosenLists(m_dir.path(), {true, true, true}, files);
 
     ASSERT_TRUE(run.failed);
