@@ -2,10 +2,10 @@
 
 #include "base/version.h"
 #include "cli/categories_command.h"
-#include "cli/save_command.h"
 #include "cli/combine_command.h"
 #include "cli/find_command.h"
 #include "cli/refs_command.h"
+#include "cli/save_command.h"
 #include "cli/show_command.h"
 #include "cli/spans_command.h"
 #include "cli/topics_command.h"

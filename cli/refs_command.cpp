@@ -4,6 +4,7 @@
 #include "browse/view_lines.h"
 #include "cli/escaped_cell.h"
 #include "cli/open_list.h"
+#include "cli/topic_argument.h"
 #include "search/reference_report.h"
 
 namespace zelt::cli {
@@ -77,9 +78,7 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
             // What was found so far still goes out, ahead of the report.
             if (!WriteOutput(out, streams))
                 return ExitFailure;
-            std::fprintf(streams.err, "zelt: %s (topic %u of %.*s)\n",
-                         ErrorMessageText(ErrorUnableToLoadTopic).c_str(), n,
-                         static_cast<int>(listFileName->size()), listFileName->data());
+            ReportUnreadableTopic(n, *listFileName, streams);
             return ExitFailure;
         }
         for (const ReferenceRow& row : resolver.resolve(n, ShownBytes(*bytes))) {

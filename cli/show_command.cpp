@@ -29,12 +29,9 @@ int RunShow(std::span<const std::string_view> args, Streams streams)
         std::fputs(Usage, streams.err);
         return ExitUsage;
     }
-    const auto number = ParseTopicNumber(args[1]);
-    if (!number) {
-        std::fprintf(streams.err, "zelt: '%.*s' is not a topic number\n%s",
-                     static_cast<int>(args[1].size()), args[1].data(), Usage);
+    const auto number = TopicNumberArgument(args[1], Usage, streams);
+    if (!number)
         return ExitUsage;
-    }
     const std::string listFileName(args[0]);
     LoadedList list;
     auto reader = OpenListForCli(list, listFileName, streams);

@@ -3,6 +3,7 @@
 #include "base/error_messages.h"
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
+#include "cli/topic_argument.h"
 #include "list/topic_reader.h"
 
 namespace zelt::cli {
@@ -64,8 +65,7 @@ int RunSpans(std::span<const std::string_view> args, Streams streams)
             // What was formatted so far still goes out, ahead of the report.
             if (!WriteOutput(out, streams))
                 return ExitFailure;
-            std::fprintf(streams.err, "zelt: %s (topic %u of %s)\n",
-                         ErrorMessageText(ErrorUnableToLoadTopic).c_str(), n, listFileName.c_str());
+            ReportUnreadableTopic(n, listFileName, streams);
             return ExitFailure;
         }
         AppendSpanLines(out, n, FormatTopic(ShownBytes(*bytes), topics.title(n), options));

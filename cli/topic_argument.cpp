@@ -15,6 +15,23 @@ std::optional<long long> ParseTopicNumber(std::string_view text)
     return value;
 }
 
+std::optional<long long> TopicNumberArgument(std::string_view text, const char* usage,
+                                             Streams streams)
+{
+    auto number = ParseTopicNumber(text);
+    if (!number)
+        std::fprintf(streams.err, "zelt: '%.*s' is not a topic number\n%s",
+                     static_cast<int>(text.size()), text.data(), usage);
+    return number;
+}
+
+void ReportUnreadableTopic(long long number, std::string_view listFileName, Streams streams)
+{
+    std::fprintf(streams.err, "zelt: %s (topic %lld of %.*s)\n",
+                 ErrorMessageText(ErrorUnableToLoadTopic).c_str(), number,
+                 static_cast<int>(listFileName.size()), listFileName.data());
+}
+
 std::optional<std::string> ReadTopicForCli(const LoadedList& list, TopicReader& reader,
                                            long long number, std::string_view listFileName,
                                            Streams streams)
@@ -28,9 +45,7 @@ std::optional<std::string> ReadTopicForCli(const LoadedList& list, TopicReader& 
     const auto n = static_cast<TopicNumber>(number);
     auto bytes = reader.read(list.topics().start(n), list.topics().length(n));
     if (!bytes)
-        std::fprintf(streams.err, "zelt: %s (topic %lld of %.*s)\n",
-                     ErrorMessageText(ErrorUnableToLoadTopic).c_str(), number, name,
-                     listFileName.data());
+        ReportUnreadableTopic(number, listFileName, streams);
     return bytes;
 }
 
