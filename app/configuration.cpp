@@ -69,14 +69,7 @@ std::string LocalConfigFileSystem::currentDirectory() const
 {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
-    if (error)
-        return {};
-#ifdef _WIN32
-    const std::u8string utf8 = folder.u8string();
-    return std::string(utf8.begin(), utf8.end());
-#else
-    return folder.string();
-#endif
+    return error ? std::string() : BytesFromPath(folder);
 }
 
 namespace {

@@ -48,6 +48,16 @@ fs::path PathFromBytes(std::string_view name)
 #endif
 }
 
+std::string BytesFromPath(const fs::path& path)
+{
+#ifdef _WIN32
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+#else
+    return path.string();
+#endif
+}
+
 FileHandle OpenSharedRead(const fs::path& path)
 {
 #ifdef _WIN32
@@ -77,8 +87,9 @@ FileHandle FileSystem::createNew(const fs::path& path, std::error_code& error) c
     errno = 0;
 #ifdef _WIN32
     int descriptor = -1;
-    const int result = _wsopen_s(&descriptor, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                                 _SH_DENYRW, _S_IREAD | _S_IWRITE);
+    const int result =
+        _wsopen_s(&descriptor, path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _SH_DENYRW,
+                  _S_IREAD | _S_IWRITE);
     std::FILE* file = result == 0 ? _fdopen(descriptor, "wb") : nullptr;
     if (result == 0 && file == nullptr)
         _close(descriptor);

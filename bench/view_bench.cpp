@@ -35,6 +35,17 @@ public:
         shown = true;
         return std::nullopt;
     }
+    std::optional<QString> chooseFolder(const zelt::FolderRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    std::optional<zelt::FontChoice> chooseFont(const zelt::FontChoice&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    void showModal(QDialog&) override { shown = true; }
     bool shown = false;
 };
 

@@ -29,6 +29,8 @@ private:
     std::vector<HelpTopic> m_topics; // in the order of the file
 };
 
+// Beside the program's executable.
+inline constexpr char HelpFileName[] = "ZELTVIEW.HLP";
 inline constexpr std::string_view HelpFileSignature = "ZELTHELP 1";
 
 // Why a text is no help file: the first line at fault and what is wrong there.

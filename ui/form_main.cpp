@@ -7,12 +7,15 @@
 #include "app/startup_list.h"
 #include "browse/category_box.h"
 #include "browse/pane_layout.h"
+#include "help/help_file.h"
 #include "list/file_entry.h"
 #include "settings/settings_io.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
+#include "ui/form_config.h"
 #include "ui/glyphs.h"
+#include "ui/help_window.h"
 #include "ui/hint_handler.h"
 #include "ui/list_menu_controller.h"
 #include "ui/main_menu_builder.h"
@@ -40,7 +43,6 @@ namespace zelt {
 
 namespace {
 
-constexpr char HelpFileName[] = "ZELTVIEW.HLP";
 constexpr int MinimumWindowHeight = 180;
 constexpr int MinimumWidthBeyondCategoryBand = 25;
 
@@ -64,6 +66,7 @@ TFormMain::TFormMain(MainWindowServices services)
     createControls();
     readStartupValues();
     formCreate();
+    createDialogs();
 }
 
 TFormMain::~TFormMain() = default;

@@ -21,6 +21,9 @@ namespace zelt {
 class CategoryComboBox;
 class CommandActions;
 class CommandUpdater;
+class HelpRouter;
+class HelpViewer;
+class HelpWindowViewer;
 class HintHandler;
 class ListMenuController;
 class MainPanel;
@@ -28,13 +31,16 @@ class MessageBoxes;
 class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
+class TFormConfig;
 class ToolBarBands;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
 struct MainMenus;
+struct ConfigApplied;
 struct ProgramState;
 struct Settings;
+struct TopicFont;
 
 // What the main window works with; all of it outlives the window.
 struct MainWindowServices {
@@ -90,6 +96,12 @@ public:
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
 
+    TFormConfig& configDialog() const { return *m_config; }
+    const HelpRouter& helpRouter() const { return *m_help; }
+    // Help requests of the window and its dialogs go to this viewer from now on.
+    void setHelpViewer(HelpViewer& viewer);
+    TopicFont topicFont() const;
+
 Q_SIGNALS:
     // A topic's text has been put into the view.
     void topicLoaded(std::int32_t topic);
@@ -124,6 +136,9 @@ private:
     void toolsMenuAboutToShow();
     void runExitSteps();
     LayoutControls layoutControls();
+    void createDialogs();
+    void applyConfiguration(const ConfigApplied& applied);
+    void helpAboutCmdExecute();
 
     ProgramState& m_program;
     Settings& m_settings;
@@ -149,6 +164,10 @@ private:
     CommandUpdater* m_updater = nullptr;
     ListMenuController* m_listMenu = nullptr;
     PaneLayoutController* m_panes = nullptr;
+    std::unique_ptr<HelpWindowViewer> m_helpWindow;
+    std::unique_ptr<HelpRouter> m_help;
+    // Destroyed before the help router it asks.
+    std::unique_ptr<TFormConfig> m_config;
 };
 
 } // namespace zelt

@@ -1,8 +1,10 @@
 #include "ui/message_boxes.h"
 
 #include "app/app_title.h"
+#include "ui/font_dialog.h"
 #include "ui/qt_text.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -58,6 +60,30 @@ std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& r
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtMessageBoxes::chooseFolder(const FolderRequest& request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        m_parent, request.title, request.directory, QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<FontChoice> QtMessageBoxes::chooseFont(const FontChoice& current)
+{
+    // Over the dialog that asks, not behind it.
+    QWidget* parent = QApplication::activeModalWidget();
+    FontDialog dialog(current, parent != nullptr ? parent : m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+void QtMessageBoxes::showModal(QDialog& dialog)
+{
+    dialog.exec();
 }
 
 } // namespace zelt

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace zelt {
@@ -15,6 +16,19 @@ struct OpenFileRequest {
     // Filters in the dialog's form, e.g. "List files (*.lst)".
     QStringList filters;
     QString directory;
+};
+
+struct FolderRequest {
+    QString title;
+    QString directory;
+};
+
+// A font by family name and size in points.
+struct FontChoice {
+    QString family;
+    int points = 8;
+
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 // Every message box and modal file dialog of the program goes through here, so
@@ -34,6 +48,12 @@ public:
     virtual bool confirm(const QString& text) = 0;
     // The path of an existing file, nothing when cancelled.
     virtual std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) = 0;
+    // The path of an existing folder, nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(const FolderRequest& request) = 0;
+    // The font dialog of the configuration: sizes 5 to 20 points only.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
+    // Shows one of the program's own dialogs modally; returns once it has closed.
+    virtual void showModal(QDialog& dialog) = 0;
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";
@@ -50,6 +70,9 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     std::optional<QString> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::optional<QString> chooseFolder(const FolderRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& current) override;
+    void showModal(QDialog& dialog) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -39,6 +39,41 @@ std::optional<QString> ScriptedMessageBoxes::chooseFileToOpen(const OpenFileRequ
     return answer;
 }
 
+std::optional<QString> ScriptedMessageBoxes::chooseFolder(const FolderRequest& request)
+{
+    folderRequests.push_back(request);
+    if (folderAnswers.empty())
+        return std::nullopt;
+    const QString answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<FontChoice> ScriptedMessageBoxes::chooseFont(const FontChoice& current)
+{
+    fontRequests.push_back(current);
+    if (fontAnswers.empty())
+        return std::nullopt;
+    const auto answer = fontAnswers.front();
+    fontAnswers.pop_front();
+    return answer;
+}
+
+void ScriptedMessageBoxes::showModal(QDialog& dialog)
+{
+    modalDialogs.push_back(dialog.objectName());
+    dialog.show();
+    if (!modalScripts.empty()) {
+        const auto script = std::move(modalScripts.front());
+        modalScripts.pop_front();
+        script(dialog);
+    }
+    if (dialog.isVisible())
+        dialog.reject();
+}
+
 QStringList ScriptedMessageBoxes::texts() const
 {
     QStringList result;
