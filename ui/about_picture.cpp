@@ -28,7 +28,7 @@ void DrawTexture(QPainter& p)
     mono.setStyleHint(QFont::TypeWriter);
     mono.setPixelSize(9);
     p.setFont(mono);
-    p.setPen(QColor(255, 255, 255, 34));
+    p.setPen(QColor(255, 255, 255, 26));
     int y = 10;
     int shift = 0;
     for (const char* line : TextureLines) {
@@ -41,7 +41,7 @@ void DrawTexture(QPainter& p)
 // A small window of the viewer: grid rows above, a topic below.
 void DrawViewerSketch(QPainter& p)
 {
-    const QRect frame(206, 20, 78, 64);
+    const QRect frame(222, 18, 66, 58);
     p.setPen(QColor(255, 255, 255, 200));
     p.setBrush(QColor(255, 255, 255, 36));
     p.drawRect(frame);
@@ -50,11 +50,11 @@ void DrawViewerSketch(QPainter& p)
         const int y = frame.y() + 12 + row * 6;
         p.fillRect(frame.x() + 4, y, 6, 4, row == 1 ? QColor(0, 200, 190) : QColor(0, 128, 128));
         p.fillRect(frame.x() + 13, y + 1, 18, 2, QColor(255, 255, 255, 150));
-        p.fillRect(frame.x() + 35, y + 1, 36 - row * 5, 2, QColor(255, 255, 255, 110));
+        p.fillRect(frame.x() + 35, y + 1, 26 - row * 4, 2, QColor(255, 255, 255, 110));
     }
-    p.fillRect(frame.x() + 1, frame.y() + 38, frame.width() - 1, 1, QColor(255, 255, 255, 160));
-    for (int line = 0; line < 4; ++line)
-        p.fillRect(frame.x() + 4, frame.y() + 43 + line * 5, 64 - line * 9, 2,
+    p.fillRect(frame.x() + 1, frame.y() + 37, frame.width() - 1, 1, QColor(255, 255, 255, 160));
+    for (int line = 0; line < 3; ++line)
+        p.fillRect(frame.x() + 4, frame.y() + 42 + line * 5, 54 - line * 9, 2,
                    QColor(255, 255, 255, line == 0 ? 190 : 120));
 }
 
@@ -72,30 +72,36 @@ QPixmap AboutPicture()
     sky.setColorAt(1.0, QColor(8, 34, 52));
     p.fillRect(picture.rect(), sky);
     DrawTexture(p);
+    // The texture fades out behind the title and the labels.
+    QLinearGradient calm(0, 0, 215, 0);
+    calm.setColorAt(0.0, QColor(4, 40, 56, 200));
+    calm.setColorAt(0.75, QColor(4, 40, 56, 120));
+    calm.setColorAt(1.0, QColor(4, 40, 56, 0));
+    p.fillRect(0, 0, 215, Height, calm);
     DrawViewerSketch(p);
 
-    // A box-drawing border in the list's own characters.
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setPixelSize(12);
-    p.setFont(mono);
-    p.setPen(QColor(0, 210, 200));
-    p.drawText(17, 26, FromCp437("\xC9\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBB"));
-
     QFont title(QStringLiteral("DejaVu Sans"));
-    title.setPixelSize(30);
+    title.setPixelSize(26);
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(22, 60, QStringLiteral("ZELT Viewer"));
+    p.drawText(22, 52, QStringLiteral("ZELT Viewer"));
 
     QFont subtitle(QStringLiteral("DejaVu Sans"));
     subtitle.setPixelSize(11);
     p.setFont(subtitle);
     p.setPen(QColor(190, 236, 232));
-    p.drawText(24, 80, QStringLiteral("for the PC interrupt list"));
+    p.drawText(24, 72, QStringLiteral("for the PC interrupt list"));
 
-    p.fillRect(17, 88, 140, 2, QColor(0, 210, 200));
+    // A rule in the list's own box-drawing characters.
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPixelSize(10);
+    p.setFont(mono);
+    p.setPen(QColor(0, 210, 200));
+    p.drawText(22, 86,
+               FromCp437("\xC6\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD"
+                         "\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xB5"));
     return picture;
 }
 

@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWhatsThis>
+#include <QWhatsThisClickedEvent>
+#include <functional>
 
 namespace zelt {
 
@@ -26,6 +28,31 @@ QString WindowTitleFor(const HelpPage& page)
     const QString help = FromUtf8(AppTitle) + QStringLiteral(" Help");
     return page.found ? page.title + QStringLiteral(" - ") + help : help;
 }
+
+// A link clicked in a popup closes the popup and opens its topic.
+class PopupLinks final : public QWidget {
+public:
+    explicit PopupLinks(std::function<void(int)> open)
+        : m_open(std::move(open))
+    {
+        setObjectName(QStringLiteral("HelpPopupLinks"));
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::WhatsThisClicked)
+            return QWidget::event(event);
+        const QString href = static_cast<QWhatsThisClickedEvent*>(event)->href();
+        QWhatsThis::hideText();
+        if (const auto context = TopicLinkTarget(ToUtf8(href)))
+            m_open(*context);
+        return true;
+    }
+
+private:
+    std::function<void(int)> m_open;
+};
 
 } // namespace
 
@@ -110,6 +137,7 @@ void HelpWindow::display(int context)
     const QString markdown =
         page.found ? QStringLiteral("# %1\n\n%2").arg(page.title, page.markdown) : page.markdown;
     m_browser->document()->setMarkdown(markdown, Dialect);
+    m_browser->document()->setDocumentMargin(12);
     setWindowTitle(WindowTitleFor(page));
     updateActions();
 }
@@ -128,6 +156,7 @@ void HelpWindow::updateActions()
 
 HelpWindowViewer::HelpWindowViewer(std::filesystem::path helpFile)
     : m_helpFile(std::move(helpFile))
+    , m_popupLinks(std::make_unique<PopupLinks>([this](int context) { showTopic(context); }))
 {}
 
 HelpWindowViewer::~HelpWindowViewer()
@@ -147,7 +176,8 @@ void HelpWindowViewer::showTopic(int context)
 
 void HelpWindowViewer::showPopup(int context, const QPoint& globalPosition)
 {
-    QWhatsThis::showText(globalPosition, HelpPopupHtml(LoadHelpPage(m_helpFile, context)));
+    QWhatsThis::showText(globalPosition, HelpPopupHtml(LoadHelpPage(m_helpFile, context)),
+                         m_popupLinks.get());
 }
 
 } // namespace zelt

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <filesystem>
+#include <memory>
 
 class QAction;
 class QTextBrowser;
@@ -43,7 +44,7 @@ private:
 };
 
 // The program's own viewer: the help window, made when first needed, and
-// popups of the same topics.
+// popups of the same topics, whose links open the help window.
 class HelpWindowViewer final : public HelpViewer {
 public:
     explicit HelpWindowViewer(std::filesystem::path helpFile);
@@ -56,6 +57,8 @@ public:
 private:
     std::filesystem::path m_helpFile;
     QPointer<HelpWindow> m_window;
+    // Never shown: receives the links clicked in popups.
+    std::unique_ptr<QWidget> m_popupLinks;
 };
 
 // A topic, or the reason it cannot be shown, as rich text for the window

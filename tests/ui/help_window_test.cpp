@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWhatsThisClickedEvent>
 
 namespace zelt::test {
 namespace {
@@ -78,6 +79,24 @@ TEST_F(HelpWindowTest, HelpFileDeletedMeanwhileStillGetsTheRequestAndIsReportedM
                   .arg(QString::fromStdString(helpFile().string())));
     EXPECT_EQ(help->windowTitle(), "ZELT Viewer Help");
     EXPECT_TRUE(m_messages.shown.empty());
+}
+
+TEST_F(HelpWindowTest, ALinkInAPopupOpensItsTopicInTheHelpWindow)
+{
+    std::filesystem::copy_file(ZELT_HELP_FILE, helpFile());
+    HelpWindowViewer viewer(helpFile());
+    viewer.showPopup(1111, QPoint(100, 100));
+    QWidget* links = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == u"HelpPopupLinks")
+            links = widget;
+    }
+    ASSERT_NE(links, nullptr);
+    QWhatsThisClickedEvent click(QStringLiteral("1001"));
+    EXPECT_TRUE(QApplication::sendEvent(links, &click));
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_TRUE(viewer.window()->isVisible());
+    EXPECT_EQ(viewer.window()->currentTopic(), 1001);
 }
 
 TEST_F(HelpWindowTest, PagesAndPopupsOfTopicsAndOfFaults)
