@@ -4,18 +4,17 @@
 #include "base/file_io.h"
 #include "help/help_context.h"
 #include "help/help_file.h"
+#include "ui/help_popup.h"
 #include "ui/qt_text.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
-#include <QWhatsThis>
-#include <QWhatsThisClickedEvent>
-#include <functional>
 
 namespace zelt {
 
@@ -28,31 +27,6 @@ QString WindowTitleFor(const HelpPage& page)
     const QString help = FromUtf8(AppTitle) + QStringLiteral(" Help");
     return page.found ? page.title + QStringLiteral(" - ") + help : help;
 }
-
-// A link clicked in a popup closes the popup and opens its topic.
-class PopupLinks final : public QWidget {
-public:
-    explicit PopupLinks(std::function<void(int)> open)
-        : m_open(std::move(open))
-    {
-        setObjectName(QStringLiteral("HelpPopupLinks"));
-    }
-
-protected:
-    bool event(QEvent* event) override
-    {
-        if (event->type() != QEvent::WhatsThisClicked)
-            return QWidget::event(event);
-        const QString href = static_cast<QWhatsThisClickedEvent*>(event)->href();
-        QWhatsThis::hideText();
-        if (const auto context = TopicLinkTarget(ToUtf8(href)))
-            m_open(*context);
-        return true;
-    }
-
-private:
-    std::function<void(int)> m_open;
-};
 
 } // namespace
 
@@ -91,7 +65,6 @@ HelpWindow::HelpWindow(std::filesystem::path helpFile, QWidget* parent)
     , m_browser(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     m_browser->setObjectName(QStringLiteral("HelpText"));
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
@@ -156,18 +129,18 @@ void HelpWindow::updateActions()
 
 HelpWindowViewer::HelpWindowViewer(std::filesystem::path helpFile)
     : m_helpFile(std::move(helpFile))
-    , m_popupLinks(std::make_unique<PopupLinks>([this](int context) { showTopic(context); }))
 {}
 
 HelpWindowViewer::~HelpWindowViewer()
 {
-    delete m_window;
+    if (m_popup != nullptr)
+        m_popup->close();
 }
 
 void HelpWindowViewer::showTopic(int context)
 {
     if (m_window == nullptr)
-        m_window = new HelpWindow(m_helpFile);
+        m_window = std::make_unique<HelpWindow>(m_helpFile);
     m_window->showTopic(context);
     m_window->show();
     m_window->raise();
@@ -176,8 +149,14 @@ void HelpWindowViewer::showTopic(int context)
 
 void HelpWindowViewer::showPopup(int context, const QPoint& globalPosition)
 {
-    QWhatsThis::showText(globalPosition, HelpPopupHtml(LoadHelpPage(m_helpFile, context)),
-                         m_popupLinks.get());
+    if (m_popup != nullptr)
+        m_popup->close();
+    // Owned by the window asking, and gone when closed.
+    QWidget* owner = QApplication::activeModalWidget();
+    m_popup = new HelpPopup(
+        HelpPopupHtml(LoadHelpPage(m_helpFile, context)), [this](int topic) { showTopic(topic); },
+        owner != nullptr ? owner : QApplication::activeWindow());
+    m_popup->showAt(globalPosition);
 }
 
 } // namespace zelt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/help_history.h"
+#include "ui/help_popup.h"
 #include "ui/help_viewer.h"
 
 #include <QMainWindow>
@@ -52,13 +53,13 @@ public:
 
     void showTopic(int context) override;
     void showPopup(int context, const QPoint& globalPosition) override;
-    HelpWindow* window() const { return m_window; }
+    HelpWindow* window() const { return m_window.get(); }
+    HelpPopup* popup() const { return m_popup; }
 
 private:
     std::filesystem::path m_helpFile;
-    QPointer<HelpWindow> m_window;
-    // Never shown: receives the links clicked in popups.
-    std::unique_ptr<QWidget> m_popupLinks;
+    std::unique_ptr<HelpWindow> m_window;
+    QPointer<HelpPopup> m_popup;
 };
 
 // A topic, or the reason it cannot be shown, as rich text for the window

@@ -2,13 +2,17 @@
 #include "tests/ui/ui_fixture.h"
 #include "ui/command_actions.h"
 #include "ui/form_main.h"
+#include "ui/help_popup.h"
 #include "ui/help_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
-#include <QWhatsThisClickedEvent>
 
 namespace zelt::test {
 namespace {
@@ -81,22 +85,35 @@ TEST_F(HelpWindowTest, HelpFileDeletedMeanwhileStillGetsTheRequestAndIsReportedM
     EXPECT_TRUE(m_messages.shown.empty());
 }
 
-TEST_F(HelpWindowTest, ALinkInAPopupOpensItsTopicInTheHelpWindow)
+TEST_F(HelpWindowTest, PopupStandsAtThePositionAndItsLinksOpenTheHelpWindow)
 {
     std::filesystem::copy_file(ZELT_HELP_FILE, helpFile());
     HelpWindowViewer viewer(helpFile());
-    viewer.showPopup(1111, QPoint(100, 100));
-    QWidget* links = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == u"HelpPopupLinks")
-            links = widget;
-    }
-    ASSERT_NE(links, nullptr);
-    QWhatsThisClickedEvent click(QStringLiteral("1001"));
-    EXPECT_TRUE(QApplication::sendEvent(links, &click));
+    viewer.showPopup(1111, QPoint(100, 120));
+    QPointer<HelpPopup> popup = viewer.popup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_EQ(popup->windowType(), Qt::Popup);
+    EXPECT_EQ(popup->pos(), QPoint(100, 120));
+    EXPECT_TRUE(popup->text()->text().contains("Location of lists"));
+
+    // A second popup replaces the first; near the edge it moves in.
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    viewer.showPopup(1121, QPoint(room.right() - 5, room.top() + 10));
+    QApplication::processEvents();
+    // Closed and gone.
+    EXPECT_EQ(popup, nullptr);
+    popup = viewer.popup();
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->frameGeometry().right(), room.right());
+    EXPECT_EQ(popup->y(), room.top() + 10);
+
+    Q_EMIT popup->text()->linkActivated(QStringLiteral("1006"));
+    QApplication::processEvents();
+    EXPECT_EQ(popup, nullptr);
     ASSERT_NE(viewer.window(), nullptr);
     EXPECT_TRUE(viewer.window()->isVisible());
-    EXPECT_EQ(viewer.window()->currentTopic(), 1001);
+    EXPECT_EQ(viewer.window()->currentTopic(), 1006);
 }
 
 TEST_F(HelpWindowTest, PagesAndPopupsOfTopicsAndOfFaults)
