@@ -2,8 +2,8 @@
 # Builds the viewer and takes the screenshots in docs/screenshots/ of the
 # sample interrupt list under a virtual X server: a formatted topic, a walk
 # with the keyboard, the see-also menu, the zoomed topic, the four pages of
-# the Configuration dialog, a help popup, the About box and the help
-# window. The window is
+# the Configuration dialog, its font dialog, a help popup, the About box and
+# the help window. The window is
 # driven from inside through ZELT_SCREENSHOT_SCRIPT by the screenshot build of
 # the viewer (ui/screenshots/), which is never installed.
 set -euo pipefail
@@ -40,6 +40,11 @@ page 1
 dialogshot $out/6-config-settings.png
 page 2
 dialogshot $out/7-config-layout.png
+click Config_FontButton
+combo FontFamily DejaVu Sans Mono
+spin FontSize 10
+dialogshot $out/12-font-dialog.png
+closedialog
 page 3
 dialogshot $out/8-config-advanced.png
 page 0

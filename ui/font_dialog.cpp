@@ -15,14 +15,20 @@ namespace zelt {
 
 QString FontSampleText()
 {
-    return FromCp437("\xDA\xC4\xC4\xC2\xC4\xC4\xBF \xC9\xCD\xCD\xCB\xCD\xCD\xBB \xB0\xB1\xB2\xDB "
-                     "AaBbYyZz 0123456789\n"
-                     "\xB3INT\xB3 21\xB3 \xBA"
-                     "AH \xBA"
-                     "4C\xBA \xDB\xB2\xB1\xB0 "
-                     "mov ah,4Ch ; int 21h\n"
-                     "\xC0\xC4\xC4\xC1\xC4\xC4\xD9 \xC8\xCD\xCD\xCA\xCD\xCD\xBC "
-                     "\x10\x11\x1E\x1F \xF8\xE6\xFB \xAE\xAF");
+    // Each line through the code page on its own: 0Ah there is a character.
+    // A small table that lines up only in a fixed-pitch font.
+    const char* const lines[] = {
+        "\xDA\xC4\xC4\xC4\xC4\xC4\xC2\xC4\xC4\xC4\xC4\xBF \xC9\xCD\xCD\xCD\xCD\xBB "
+        "\xB0\xB1\xB2\xDB AaBbYyZz",
+        "\xB3INT  \xB3 21h\xB3 \xBA"
+        "AH  \xBA \xDB\xB2\xB1\xB0 0123456789",
+        "\xC0\xC4\xC4\xC4\xC4\xC4\xC1\xC4\xC4\xC4\xC4\xD9 \xC8\xCD\xCD\xCD\xCD\xBC "
+        "\x10\x11\x1E\x1F mov ah,4Ch",
+    };
+    QStringList sample;
+    for (const char* line : lines)
+        sample.push_back(FromCp437(line));
+    return sample.join(u'\n');
 }
 
 FontDialog::FontDialog(const FontChoice& current, QWidget* parent)

@@ -54,6 +54,9 @@ TEST(FontDialog, SampleShowsTheListsBoxDrawingCharacters)
     const QString sample = FontSampleText();
     for (const char16_t c : {u'\u250C', u'\u2500', u'\u2554', u'\u2550', u'\u2591', u'\u2588'})
         EXPECT_TRUE(sample.contains(QChar(c))) << int(c);
+    // Three lines, their ends not drawn as the code page's 0Ah character.
+    EXPECT_EQ(sample.count(u'\n'), 2);
+    EXPECT_FALSE(sample.contains(QChar(u'\u25D9')));
     FontDialog dialog(FontChoice{QStringLiteral("DejaVu Sans Mono"), 14}, nullptr);
     EXPECT_EQ(dialog.sample()->text(), sample);
     EXPECT_EQ(dialog.sample()->font().pointSize(), 14);

@@ -5,8 +5,10 @@
 #include "ui/main_panel.h"
 #include "ui/topics_grid.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
@@ -102,8 +105,20 @@ void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
     } else if (command == u"page") {
         if (auto* pages = activeDialogChild<QTabWidget>(QStringLiteral("PageControl")))
             pages->setCurrentIndex(argument.toInt());
+    } else if (command == u"click") {
+        if (auto* button = activeDialogChild<QAbstractButton>(argument))
+            button->click();
+    } else if (command == u"combo") {
+        if (auto* box = activeDialogChild<QComboBox>(argument))
+            box->setCurrentIndex(box->findText(arguments.mid(1).join(u' ')));
+    } else if (command == u"spin") {
+        if (auto* box = activeDialogChild<QSpinBox>(argument))
+            box->setValue(arguments.value(1).toInt());
     } else if (command == u"helpkey") {
         pressHelpKey(argument);
+    } else if (command == u"acceptdialog") {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
     } else if (command == u"closedialog") {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             dialog->reject();

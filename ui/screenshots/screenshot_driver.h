@@ -22,7 +22,12 @@ class TFormMain;
 //   command NAME      triggers a command (OptionsConfigurationCmd, ...); a
 //                     dialog it opens stays up for the following steps
 //   page N            shows page N of the dialog that is up
+//   click NAME        clicks the named button of the dialog that is up; a
+//                     dialog it opens stays up for the following steps
+//   combo NAME TEXT   picks TEXT in the named combo box of the dialog that is up
+//   spin NAME N       sets the named spin box of the dialog that is up to N
 //   helpkey NAME      F1 on the named control of the dialog that is up
+//   acceptdialog      closes the dialog that is up with OK
 //   closedialog       closes the dialog that is up with Cancel
 //   shot FILE         saves the window, with the menus that are up, as PNG
 //   dialogshot FILE   saves the dialog that is up (or the help window) with
