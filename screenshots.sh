@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the viewer and takes the screenshots in docs/screenshots/ of the
 # sample interrupt list under a virtual X server: a formatted topic, a walk
-# with the keyboard, the see-also menu and the zoomed topic. The window is
+# with the keyboard, the see-also menu, the zoomed topic, the four pages of
+# the Configuration dialog, its font dialog, a help popup, the About box and
+# the help window. The window is
 # driven from inside through ZELT_SCREENSHOT_SCRIPT by the screenshot build of
 # the viewer (ui/screenshots/), which is never installed.
 set -euo pipefail
@@ -31,6 +33,29 @@ shot $out/3-see-also-menu.png
 closemenus
 zoom
 shot $out/4-zoomed.png
+zoom
+command OptionsConfigurationCmd
+dialogshot $out/5-config-startup.png
+page 1
+dialogshot $out/6-config-settings.png
+page 2
+dialogshot $out/7-config-layout.png
+click Config_FontButton
+combo FontFamily DejaVu Sans Mono
+spin FontSize 10
+dialogshot $out/12-font-dialog.png
+closedialog
+page 3
+dialogshot $out/8-config-advanced.png
+page 0
+helpkey Config_DefStartupDir
+dialogshot $out/9-help-popup.png
+closedialog
+command HelpAboutCmd
+dialogshot $out/10-about.png
+closedialog
+command HelpHelpIndexCmd
+dialogshot $out/11-help-window.png
 quit
 STEPS
 

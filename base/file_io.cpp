@@ -48,6 +48,16 @@ fs::path PathFromBytes(std::string_view name)
 #endif
 }
 
+std::string BytesFromPath(const fs::path& path)
+{
+#ifdef _WIN32
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+#else
+    return path.string();
+#endif
+}
+
 FileHandle OpenSharedRead(const fs::path& path)
 {
 #ifdef _WIN32

@@ -11,6 +11,8 @@
 namespace zelt {
 
 std::filesystem::path PathFromBytes(std::string_view name);
+// The reverse: a path as the core keeps names (UTF-8 on Windows).
+std::string BytesFromPath(const std::filesystem::path& path);
 
 // What went wrong with a file, for the one place that turns it into a message.
 struct FileError {

@@ -1,5 +1,6 @@
 #include "base/program_version.h"
 
+#include "base/code_page_437.h"
 #include "base/version.h"
 
 #include <charconv>
@@ -16,6 +17,18 @@ bool ParseDecimal(std::string_view text, int& value)
         return false;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc{} && end == text.data() + text.size();
+}
+
+// The release letter is a character of the Windows code page 1252.
+char32_t Windows1252ToUnicode(unsigned char byte) noexcept
+{
+    static constexpr char16_t High[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    if (byte >= 0x80 && byte < 0xA0)
+        return High[byte - 0x80];
+    return byte;
 }
 
 } // namespace
@@ -37,6 +50,24 @@ ProgramVersion ParseProgramVersion(std::string_view versionText)
         versionText.remove_prefix(dot + 1);
     }
     return version;
+}
+
+std::string VersionLabelText(const ProgramVersion& version)
+{
+    std::string text =
+        "Version: " + std::to_string(version.major) + "." + std::to_string(version.minor);
+    if (version.release == 0) {
+        text += "\u00DF" + std::to_string(version.build);
+    } else if (version.release > 1) {
+        // The release letters run from "a"; a release past the last letter
+        // of the byte range has none.
+        const int code = version.release + 95;
+        if (code <= 0xFF)
+            AppendUtf8(text, Windows1252ToUnicode(static_cast<unsigned char>(code)));
+    }
+    if (version.debugBuild)
+        text += "  (Debug Build)";
+    return text;
 }
 
 ProgramVersion ReadProgramVersion()

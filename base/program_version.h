@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace zelt {
@@ -21,5 +22,10 @@ ProgramVersion ParseProgramVersion(std::string_view versionText);
 // The version the program was built as. debugBuild is set only when the build
 // defines ZELT_DEBUG_BUILD.
 ProgramVersion ReadProgramVersion();
+
+// The About box's line, UTF-8: "Version: 2.1" with "ß" and the build number
+// for release 0, a letter for releases 2 and up (2 is "a"), nothing for
+// release 1, and "  (Debug Build)" for a debug build.
+std::string VersionLabelText(const ProgramVersion& version);
 
 } // namespace zelt

@@ -46,11 +46,26 @@ public:
         shown = true;
         return std::nullopt;
     }
+    std::optional<QString> chooseFolder(const zelt::FolderRequest&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
     std::optional<zelt::PrintRange> showPrintDialog(QPrinter&,
                                                     const zelt::PrintDialogRequest&) override
     {
         shown = true;
         return std::nullopt;
+    }
+    std::optional<zelt::FontChoice> chooseFont(const zelt::FontChoice&) override
+    {
+        shown = true;
+        return std::nullopt;
+    }
+    int execDialog(QDialog&) override
+    {
+        shown = true;
+        return 0;
     }
     bool shown = false;
 };

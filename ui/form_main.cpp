@@ -8,13 +8,16 @@
 #include "base/error_messages.h"
 #include "browse/category_box.h"
 #include "browse/pane_layout.h"
+#include "help/help_file.h"
 #include "list/file_entry.h"
 #include "settings/settings_io.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
 #include "ui/form_find.h"
+#include "ui/form_config.h"
 #include "ui/glyphs.h"
+#include "ui/help_window.h"
 #include "ui/hint_handler.h"
 #include "ui/list_menu_controller.h"
 #include "ui/main_menu_builder.h"
@@ -43,7 +46,6 @@ namespace zelt {
 
 namespace {
 
-constexpr char HelpFileName[] = "ZELTVIEW.HLP";
 constexpr int MinimumWindowHeight = 180;
 constexpr int MinimumWidthBeyondCategoryBand = 25;
 
@@ -69,6 +71,7 @@ TFormMain::TFormMain(MainWindowServices services)
     readStartupValues();
     formCreate();
     m_find = new TFormFind(*this, m_messages, this);
+    createDialogs();
 }
 
 TFormMain::~TFormMain() = default;

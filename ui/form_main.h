@@ -26,6 +26,9 @@ namespace zelt {
 class CategoryComboBox;
 class CommandActions;
 class CommandUpdater;
+class HelpRouter;
+class HelpViewer;
+class HelpWindowViewer;
 class HintHandler;
 class Launcher;
 class ListMenuController;
@@ -35,14 +38,17 @@ class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
 class TFormFind;
+class TFormConfig;
 class ToolBarBands;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
 struct CommandState;
 struct MainMenus;
+struct ConfigApplied;
 struct ProgramState;
 struct Settings;
+struct TopicFont;
 
 // What the main window works with; all of it outlives the window.
 struct MainWindowServices {
@@ -106,6 +112,12 @@ public:
     // The printer Print Topic prints to, made at the first use with one copy.
     QPrinter& printer();
 
+    TFormConfig& configDialog() const { return *m_config; }
+    const HelpRouter& helpRouter() const { return *m_help; }
+    // Help requests of the window and its dialogs go to this viewer from now on.
+    void setHelpViewer(HelpViewer& viewer);
+    TopicFont topicFont() const;
+
 Q_SIGNALS:
     // A topic's text has been put into the view.
     void topicLoaded(std::int32_t topic);
@@ -148,6 +160,9 @@ private:
     void runIntprintcom();
     void runExitSteps();
     LayoutControls layoutControls();
+    void createDialogs();
+    void applyConfiguration(const ConfigApplied& applied);
+    void helpAboutCmdExecute();
 
     // What the Find dialog does to the window.
     const LoadedList& searchedList() const override { return m_list; }
@@ -189,6 +204,10 @@ private:
     QTextDocument* m_printEditor = nullptr;
     PrintRange m_printRange = PrintRange::All;
     TFormFind* m_find = nullptr;
+    std::unique_ptr<HelpWindowViewer> m_helpWindow;
+    std::unique_ptr<HelpRouter> m_help;
+    // Destroyed before the help router it asks.
+    std::unique_ptr<TFormConfig> m_config;
 };
 
 } // namespace zelt

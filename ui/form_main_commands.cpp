@@ -1,14 +1,18 @@
 #include "browse/pane_layout.h"
+#include "help/help_context.h"
 #include "settings/settings.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
+#include "ui/form_config.h"
 #include "ui/form_main.h"
+#include "ui/help_viewer.h"
 #include "ui/hint_handler.h"
 #include "ui/list_menu_controller.h"
 #include "ui/main_menu_builder.h"
 #include "ui/main_panel.h"
 #include "ui/message_boxes.h"
+#include "ui/open_list_request.h"
 #include "ui/pane_layout_controller.h"
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
@@ -17,7 +21,6 @@
 #include "ui/topics_grid.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QShortcut>
 #include <QToolButton>
@@ -46,6 +49,12 @@ void TFormMain::connectCommands()
     on(CommandId::ViewPrev, [this] { viewStep(GridKey::Up); });
     on(CommandId::ViewNext, [this] { viewStep(GridKey::Down); });
     on(CommandId::OptionsZoomTopic, [this] { executeZoom(); });
+    on(CommandId::OptionsConfiguration, [this] {
+        m_config->execute();
+        m_updater->markDirty();
+    });
+    on(CommandId::HelpHelpIndex, [this] { m_help->showTopic(help_context::Contents); });
+    on(CommandId::HelpAbout, [this] { helpAboutCmdExecute(); });
     on(CommandId::OptionsUnzoomTopic, [this] {
         m_panes->unzoom();
         m_updater->markDirty();
@@ -83,11 +92,7 @@ void TFormMain::connectCommands()
 
 void TFormMain::listOtherClick()
 {
-    OpenFileRequest request;
-    request.title = QStringLiteral("Open list");
-    request.filters = {QStringLiteral("List files (*.lst)"), QStringLiteral("Any file (*.*)")};
-    request.directory = QDir::currentPath();
-    const auto chosen = m_messages.chooseFileToOpen(request);
+    const auto chosen = m_messages.chooseFileToOpen(OpenListRequest());
     if (!chosen) {
         m_listMenu->restoreTick();
         return;

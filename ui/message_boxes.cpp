@@ -1,9 +1,11 @@
 #include "ui/message_boxes.h"
 
 #include "app/app_title.h"
+#include "ui/font_dialog.h"
 #include "ui/qt_text.h"
 
 #include <QDialog>
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -98,6 +100,25 @@ std::optional<PrintRange> QtMessageBoxes::showPrintDialog(QPrinter& printer,
         return std::nullopt;
     return dialog.printRange() == QAbstractPrintDialog::Selection ? PrintRange::Selection
                                                                   : PrintRange::All;
+}
+
+std::optional<QString> QtMessageBoxes::chooseFolder(const FolderRequest& request)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        m_parent, request.title, request.directory, QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
+std::optional<FontChoice> QtMessageBoxes::chooseFont(const FontChoice& current)
+{
+    // Over the dialog that asks, not behind it.
+    QWidget* parent = QApplication::activeModalWidget();
+    FontDialog dialog(current, parent != nullptr ? parent : m_parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
 }
 
 } // namespace zelt

@@ -34,6 +34,19 @@ struct PrintDialogRequest {
     PrintRange range = PrintRange::All;
 };
 
+struct FolderRequest {
+    QString title;
+    QString directory;
+};
+
+// A font by family name and size in points.
+struct FontChoice {
+    QString family;
+    int points = 8;
+
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
+};
+
 // Every message box and modal file dialog of the program goes through here, so
 // that tests can read what was shown and answer it.
 class MessageBoxes {
@@ -60,6 +73,10 @@ public:
                                                       const PrintDialogRequest& request) = 0;
     // Shows one of the program's own dialogs modally; its result code.
     virtual int execDialog(QDialog& dialog);
+    // The path of an existing folder, nothing when cancelled.
+    virtual std::optional<QString> chooseFolder(const FolderRequest& request) = 0;
+    // The font dialog of the configuration: sizes 5 to 20 points only.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
 };
 
 inline constexpr char ConfirmTitle[] = "Confirm";
@@ -79,6 +96,8 @@ public:
     std::optional<QString> chooseFileToSave(const SaveFileRequest& request) override;
     std::optional<PrintRange> showPrintDialog(QPrinter& printer,
                                               const PrintDialogRequest& request) override;
+    std::optional<QString> chooseFolder(const FolderRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& current) override;
 
 private:
     QWidget* m_parent = nullptr;

@@ -35,5 +35,35 @@ TEST(ProgramVersion, BuildVersionIsTheConfiguredOne)
     EXPECT_EQ(ReadProgramVersion().build, build::VersionBuild);
 }
 
+ProgramVersion Version(int major, int minor, int release, int build, bool debugBuild = false)
+{
+    return ProgramVersion{major, minor, release, build, debugBuild};
+}
+
+TEST(ProgramVersion, LabelShowsTheReleaseAsLetterOrBetaBuild)
+{
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 7, 5)), "Version: 2.1f");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 2, 5)), "Version: 2.1a");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 27, 0)), "Version: 2.1z");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 0, 5)), "Version: 2.1\u00DF5");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 1, 5)), "Version: 2.1");
+    EXPECT_EQ(VersionLabelText(Version(12, 30, 1, 0)), "Version: 12.30");
+    // Past the byte range no letter is left; negative releases show none.
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 161, 0)), "Version: 2.1");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, -4, 0)), "Version: 2.1");
+}
+
+TEST(ProgramVersion, UnreadableVersionShowsTwoPointZeroBetaZero)
+{
+    EXPECT_EQ(VersionLabelText(ParseProgramVersion("")), "Version: 2.0\u00DF0");
+    EXPECT_EQ(VersionLabelText(ParseProgramVersion("not a version")), "Version: 2.0\u00DF0");
+}
+
+TEST(ProgramVersion, DebugBuildIsNamedAfterTwoBlanks)
+{
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 7, 5, true)), "Version: 2.1f  (Debug Build)");
+    EXPECT_EQ(VersionLabelText(Version(2, 1, 0, 3, true)), "Version: 2.1\u00DF3  (Debug Build)");
+}
+
 } // namespace
 } // namespace zelt::test

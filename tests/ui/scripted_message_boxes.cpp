@@ -53,6 +53,18 @@ std::optional<QString> ScriptedMessageBoxes::chooseFileToSave(const SaveFileRequ
     return answer;
 }
 
+std::optional<QString> ScriptedMessageBoxes::chooseFolder(const FolderRequest& request)
+{
+    folderRequests.push_back(request);
+    if (folderAnswers.empty())
+        return std::nullopt;
+    const QString answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    if (answer.isNull())
+        return std::nullopt;
+    return answer;
+}
+
 std::optional<PrintRange> ScriptedMessageBoxes::showPrintDialog(QPrinter&,
                                                                 const PrintDialogRequest& request)
 {
@@ -61,6 +73,16 @@ std::optional<PrintRange> ScriptedMessageBoxes::showPrintDialog(QPrinter&,
         return std::nullopt;
     const auto answer = printAnswers.front();
     printAnswers.pop_front();
+    return answer;
+}
+
+std::optional<FontChoice> ScriptedMessageBoxes::chooseFont(const FontChoice& current)
+{
+    fontRequests.push_back(current);
+    if (fontAnswers.empty())
+        return std::nullopt;
+    const auto answer = fontAnswers.front();
+    fontAnswers.pop_front();
     return answer;
 }
 

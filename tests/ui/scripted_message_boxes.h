@@ -2,6 +2,7 @@
 
 #include "ui/message_boxes.h"
 
+#include <QDialog>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     // Shows the dialog and lets the next script work it; without one, or
     // when the script leaves it open, the dialog is cancelled.
     int execDialog(QDialog& dialog) override;
+    std::optional<QString> chooseFolder(const FolderRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& current) override;
 
     QStringList texts() const;
 
@@ -42,6 +45,10 @@ public:
     std::deque<std::optional<PrintRange>> printAnswers; // nothing cancels the dialog
     std::deque<std::function<void(QDialog&)>> dialogScripts;
     QStringList dialogsShown; // their object names
+    std::vector<FolderRequest> folderRequests;
+    std::deque<QString> folderAnswers; // a null string cancels the dialog
+    std::vector<FontChoice> fontRequests;
+    std::deque<std::optional<FontChoice>> fontAnswers;
 };
 
 } // namespace zelt::test

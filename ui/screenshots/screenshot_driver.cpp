@@ -5,14 +5,20 @@
 #include "ui/main_panel.h"
 #include "ui/topics_grid.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 
@@ -67,9 +73,11 @@ void ScreenshotDriver::runNextStep()
         return;
     QStringList words = m_steps.takeFirst().split(u' ', Qt::SkipEmptyParts);
     const QString command = words.takeFirst();
-    run(command, words);
+    // First: a step that opens a modal dialog returns only when it closes,
+    // and the steps inside the dialog run meanwhile.
     if (!m_steps.isEmpty())
         m_timer->start();
+    run(command, words);
 }
 
 void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
@@ -92,8 +100,32 @@ void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
             if (qobject_cast<QMenu*>(widget) != nullptr)
                 widget->hide();
         }
+    } else if (command == u"command") {
+        triggerCommand(argument);
+    } else if (command == u"page") {
+        if (auto* pages = activeDialogChild<QTabWidget>(QStringLiteral("PageControl")))
+            pages->setCurrentIndex(argument.toInt());
+    } else if (command == u"click") {
+        if (auto* button = activeDialogChild<QAbstractButton>(argument))
+            button->click();
+    } else if (command == u"combo") {
+        if (auto* box = activeDialogChild<QComboBox>(argument))
+            box->setCurrentIndex(box->findText(arguments.mid(1).join(u' ')));
+    } else if (command == u"spin") {
+        if (auto* box = activeDialogChild<QSpinBox>(argument))
+            box->setValue(arguments.value(1).toInt());
+    } else if (command == u"helpkey") {
+        pressHelpKey(argument);
+    } else if (command == u"acceptdialog") {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->accept();
+    } else if (command == u"closedialog") {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
     } else if (command == u"shot") {
         saveShot(arguments.join(u' '));
+    } else if (command == u"dialogshot") {
+        saveDialogShot(arguments.join(u' '));
     } else if (command == u"quit") {
         QCoreApplication::exit(0);
     } else {
@@ -133,6 +165,65 @@ void ScreenshotDriver::pressKey(const QString& name)
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
     QApplication::sendEvent(target, &release);
+}
+
+void ScreenshotDriver::triggerCommand(const QString& name)
+{
+    m_window.updateCommands();
+    QAction* action = m_window.commandActions().find(name.toStdString());
+    if (action == nullptr) {
+        Report(QStringLiteral("unknown command %1").arg(name));
+        return;
+    }
+    action->trigger();
+}
+
+// F1 on a control of the dialog that is up, as the user would press it.
+void ScreenshotDriver::pressHelpKey(const QString& controlName)
+{
+    auto* control = activeDialogChild<QWidget>(controlName);
+    if (control == nullptr)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(control, &release);
+}
+
+template <typename Widget>
+Widget* ScreenshotDriver::activeDialogChild(const QString& name)
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    Widget* child = dialog != nullptr ? dialog->findChild<Widget*>(name) : nullptr;
+    if (child == nullptr)
+        Report(QStringLiteral("no %1 in a dialog").arg(name));
+    return child;
+}
+
+// The dialog that is up (or else the help window) with the popups over it,
+// cut from the screen, so that a popup reaching beyond the dialog is whole.
+void ScreenshotDriver::saveDialogShot(const QString& file)
+{
+    QWidget* base = QApplication::activeModalWidget();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* widget : windows) {
+        if (base == nullptr && widget->isVisible() && widget->objectName() == u"HelpWindow")
+            base = widget;
+    }
+    if (base == nullptr) {
+        Report(QStringLiteral("no dialog for %1").arg(file));
+        return;
+    }
+    QRect area = base->frameGeometry();
+    for (QWidget* widget : windows) {
+        if (widget != base && widget->isVisible() && widget->windowType() == Qt::Popup)
+            area |= widget->frameGeometry().adjusted(-8, -8, 8, 8);
+    }
+    QScreen* screen = base->screen();
+    const QPixmap shot = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (!shot.save(file, "PNG"))
+        Report(QStringLiteral("cannot save %1").arg(file));
 }
 
 // A popup menu is a window of its own: it is painted over the window's image

@@ -19,7 +19,19 @@ class TFormMain;
 //   seealso           pops up the see-also menu
 //   zoom              the Zoom Topic command
 //   closemenus        hides the menus that are up
+//   command NAME      triggers a command (OptionsConfigurationCmd, ...); a
+//                     dialog it opens stays up for the following steps
+//   page N            shows page N of the dialog that is up
+//   click NAME        clicks the named button of the dialog that is up; a
+//                     dialog it opens stays up for the following steps
+//   combo NAME TEXT   picks TEXT in the named combo box of the dialog that is up
+//   spin NAME N       sets the named spin box of the dialog that is up to N
+//   helpkey NAME      F1 on the named control of the dialog that is up
+//   acceptdialog      closes the dialog that is up with OK
+//   closedialog       closes the dialog that is up with Cancel
 //   shot FILE         saves the window, with the menus that are up, as PNG
+//   dialogshot FILE   saves the dialog that is up (or the help window) with
+//                     the popups over it, as the screen shows them
 //   quit              ends the program without the exit question
 // Blank lines and lines starting with # are skipped.
 class ScreenshotDriver final : public QObject {
@@ -39,6 +51,11 @@ private:
     void clickRow(int row);
     void pressKey(const QString& name);
     void saveShot(const QString& file);
+    void triggerCommand(const QString& name);
+    void pressHelpKey(const QString& controlName);
+    void saveDialogShot(const QString& file);
+    template <typename Widget>
+    Widget* activeDialogChild(const QString& name);
 
     TFormMain& m_window;
     QStringList m_steps;
