@@ -14,6 +14,7 @@ namespace {
 
 const QColor LinkGreen(0, 128, 0);
 const QColor RefTeal(0, 128, 128);
+const QColor CutMarkGrey(128, 128, 128);
 
 } // namespace
 
@@ -44,7 +45,21 @@ void TopicView::setViewFont(const QFont& font, double pixelsPerInch)
 void TopicView::setTopicText(std::string_view shown)
 {
     m_references.clear();
-    document()->setPlainText(QString::fromStdU16String(ViewText(shown)));
+    const std::vector<LineRange> lines = SplitViewLines(shown);
+    document()->setPlainText(QString::fromStdU16String(ViewText(shown, lines)));
+    QTextCharFormat markFormat;
+    markFormat.setForeground(CutMarkGrey);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const LineRange& line : lines) {
+        if (!line.cut())
+            continue;
+        const auto mark = static_cast<int>(line.position + line.length);
+        cursor.setPosition(mark);
+        cursor.setPosition(mark + 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(markFormat);
+    }
+    cursor.endEditBlock();
     setTextCursor(QTextCursor(document()));
 }
 
