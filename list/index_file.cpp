@@ -128,9 +128,24 @@ bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept
     return list.timeStamp == index.timeStamp;
 }
 
+bool IndexCanHold(const TopicTable& topics) noexcept
+{
+    for (TopicNumber n = 0; n < topics.size(); ++n) {
+        const std::string_view identifier = topics.identifier(n);
+        if (identifier.find(AfterIdentifier) != std::string_view::npos ||
+            identifier.find(LineEnd) != std::string_view::npos ||
+            topics.title(n).find(LineEnd) != std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
                     const FileEntry& listEntry, const FileSystem& files)
 {
+    // An index that would read back other topics is no index.
+    if (!IndexCanHold(topics))
+        return false;
     AtomicFileWriter writer(PathFromBytes(indexFileName), files);
     // A file without the list's time stamp would only be outdated next time.
     return writer.append(FormatIndexFile(topics)) &&

@@ -21,8 +21,13 @@ std::string FormatIndexFile(const TopicTable& topics);
 
 bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept;
 
+// Whether the lines can hold the topics so that they read back the same: an
+// identifier with a code 20 in it, or a text with CR LF, cannot be held.
+bool IndexCanHold(const TopicTable& topics) noexcept;
+
 // Writes the index beside the list and gives it the list's time stamp and
-// attributes; the file is replaced whole or not at all.
+// attributes; the file is replaced whole or not at all. False, and nothing
+// written, also when the index cannot hold the topics.
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
                     const FileEntry& listEntry, const FileSystem& files = RealFileSystem());
 

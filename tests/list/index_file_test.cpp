@@ -134,6 +134,27 @@ TEST(IndexFile, CurrencyComparesOnlyThePackedTimeStamp)
     EXPECT_EQ(PackDosTimeStamp(1970, 1, 1, 0, 0, 0), PackDosTimeStamp(1980, 1, 1, 0, 0, 0));
 }
 
+TEST(IndexFile, TopicsThatWouldReadBackOtherwiseAreNeverWritten)
+{
+    // A divider whose identifier holds the byte after which a line's category stands.
+    TempDir dir;
+    LoadedList list;
+    ASSERT_TRUE(ScanBytes(list, dir,
+                          DosLines({Divider('D', "21\x14X\x15"
+                                                 "0\x16"
+                                                 "9"),
+                                    "INT 21", "x"}))
+                    .loaded);
+    EXPECT_FALSE(IndexCanHold(list.topics()));
+    const std::string index = dir.file("INTERRUP.zeltv");
+    EXPECT_FALSE(WriteIndexFile(index, list.topics(), list.files.listFileEntry));
+    EXPECT_FALSE(std::filesystem::exists(index));
+
+    ASSERT_TRUE(
+        ScanBytes(list, dir, DosLines({Divider('D', "21"), "INT 21 \x14\x1F", "x"})).loaded);
+    EXPECT_TRUE(IndexCanHold(list.topics())) << "a title holds any byte but CR";
+}
+
 // Topics exactly as given: identifier, category, start, length.
 struct Row {
     std::string identifier;
