@@ -344,6 +344,15 @@ TEST(ListLoader, ParseDividersIsNotPartOfTheIndexDecision)
     EXPECT_TRUE(list.files.parseDividers);
 }
 
+// One topic as an index line holds it.
+struct IndexRow {
+    std::string identifier;
+    std::string title;
+    CategoryChar category = 0;
+    std::int32_t start = 0;
+    std::int32_t length = 0;
+};
+
 // The index lines of a list's scan, changed by the caller and written back
 // with the list's time stamp.
 class ForgedIndex {
@@ -354,8 +363,11 @@ public:
         LoadedList scanned;
         Open(scanned, m_list, {false, true});
         m_scanned = FormatIndexFile(scanned.topics());
-        for (TopicNumber n = 0; n < scanned.topics().size(); ++n)
-            rows.push_back(scanned.topics().topic(n));
+        for (TopicNumber n = 0; n < scanned.topics().size(); ++n) {
+            const TopicRef topic = scanned.topics().topic(n);
+            rows.push_back({std::string(topic.identifier), std::string(topic.title), topic.category,
+                            topic.start, topic.length});
+        }
     }
 
     // Writes the rows as the index and opens the list.
@@ -363,7 +375,7 @@ public:
     {
         LoadedList forged;
         forged.beginLoad(rows.size());
-        for (const TopicRef& row : rows)
+        for (const IndexRow& row : rows)
             forged.addTopic(row.identifier, row.title, row.category, row.start, row.length);
         forged.finishLoad();
         const std::string index = m_dir.write("INTERRUP.zeltv", FormatIndexFile(forged.topics()));
@@ -374,7 +386,7 @@ public:
     std::string indexBytes() const { return ReadBytes(m_dir.file("INTERRUP.zeltv")); }
     const std::string& scannedIndex() const { return m_scanned; }
 
-    std::vector<TopicRef> rows;
+    std::vector<IndexRow> rows;
 
 private:
     TempDir m_dir;
@@ -389,7 +401,7 @@ TEST(ListLoader, IndexWhoseTopicsCannotBelongToTheListIsRewritten)
                                         Divider('D', "2101"), "INT 21 - MORE", "text", "text"});
     struct Case {
         const char* what;
-        std::function<void(std::vector<TopicRef>&)> forge;
+        std::function<void(std::vector<IndexRow>&)> forge;
     };
     const std::vector<Case> cases = {
         {"moved", [](auto& rows) { std::swap(rows[1].start, rows[2].start); }},
