@@ -160,6 +160,18 @@ TEST_F(QuitRunTest, UnknownSwitchIsReportedAndStartUpGoesOn)
     EXPECT_TRUE(fs::exists(m_dir.path() / "SMALL.zeltv"));
 }
 
+TEST_F(QuitRunTest, QuitAfterAnUnknownSwitchStillEndsTheRun)
+{
+    m_dir.write("SMALL.LST", SmallList());
+    const Finished finished =
+        run({QStringLiteral("-QUITX"), path("SMALL.LST"), QStringLiteral("-QUIT")});
+    ASSERT_TRUE(finished.inTime);
+    EXPECT_EQ(finished.exitCode, 1);
+    EXPECT_EQ(finished.standardError, "zeltview: Unknown commandline parameter(s) !\n");
+    // The list after the unknown switch was not examined.
+    EXPECT_FALSE(fs::exists(m_dir.path() / "SMALL.zeltv"));
+}
+
 TEST_F(QuitRunTest, NamedListThatIsMissingIsReported)
 {
     const Finished finished = run({path("GONE.LST"), QStringLiteral("-QUIT")});
