@@ -177,6 +177,31 @@ void BM_LoadOneLineTopicOf50MegabytesInWindow(benchmark::State& state)
     state.counters["peak_rss_mb"] = PeakResidentMegabytes();
 }
 
+// A topic of 5 MB in lines of the given length: the list's usual 80
+// characters, or as long as the view shows a line whole.
+void BM_LoadFiveMegabyteTopicInWindow(benchmark::State& state)
+{
+    const auto lineLength = static_cast<std::size_t>(state.range(0));
+    auto& slot = OpenWindows()[lineLength];
+    if (!slot) {
+        std::string text = "Information\r\n--------D-21" + std::string(48, '-') + "\r\nINT 21\r\n";
+        const std::string line = std::string(lineLength, 'x') + "\r\n";
+        while (text.size() < 5'000'000)
+            text += line;
+        slot = std::make_unique<OpenWindow>("LINES" + std::to_string(lineLength) + ".LST", text);
+    }
+    zelt::TFormMain& window = slot->window();
+    QImage image(window.topicView().viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        window.loadTopic(1);
+        window.topicView().viewport()->render(&image);
+    }
+    if (slot->messageShown() || window.loadedList().view.currentTopicNumber != 1)
+        state.SkipWithError("the topic was not shown");
+    state.counters["topic_bytes"] = window.loadedList().topics().length(1);
+    state.counters["peak_rss_mb"] = PeakResidentMegabytes();
+}
+
 void BM_GridPageAndRender(benchmark::State& state)
 {
     OpenWindow& open = WindowWith(100000, 200, false);
@@ -215,6 +240,11 @@ BENCHMARK(BM_ShowCategoryInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadLargeTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadOneLineTopicOf50MegabytesInWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_LoadFiveMegabyteTopicInWindow)
+    ->Arg(80)
+    ->Arg(4096)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 BENCHMARK(BM_GridPageAndRender)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 int main(int argc, char** argv)
