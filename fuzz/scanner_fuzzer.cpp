@@ -14,14 +14,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The list file of this process, in a folder removed at exit.
+class ListFolder {
+public:
+    ListFolder()
+        : m_folder(fs::temp_directory_path() / ("zelt-fuzz-scanner-" + std::to_string(::getpid())))
+    {
+        fs::create_directories(m_folder);
+    }
+    ~ListFolder()
+    {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+    fs::path file() const { return m_folder / "FUZZ.LST"; }
+
+private:
+    fs::path m_folder;
+};
+
 const fs::path& ListFile()
 {
-    static const fs::path file = [] {
-        const fs::path folder =
-            fs::temp_directory_path() / ("zelt-fuzz-scanner-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        return folder / "FUZZ.LST";
-    }();
+    static const ListFolder folder;
+    static const fs::path file = folder.file();
     return file;
 }
 
