@@ -66,6 +66,11 @@ CommandLineResult EvaluateCommandLine(std::span<const std::string> params)
             break;
         }
     }
+    // A run told to end must end also when an unknown switch stopped the
+    // evaluation before its QUIT: nobody is there to close the window.
+    for (const std::string& param : params)
+        result.quit = result.quit ||
+                      (!param.empty() && IsSwitch(param) && UpperAscii(param.substr(1)) == "QUIT");
     return result;
 }
 

@@ -18,9 +18,10 @@ struct CommandLineResult {
     // The caller deletes the stored settings before it reads the window
     // placement and the settings.
     bool clearStoredSettings = false;
+    // QUIT, wherever it stands, also after an unknown switch.
     bool quit = false;
     // An unknown switch was met (message 10); the parameters after it were not
-    // examined.
+    // examined, except for QUIT.
     bool unknownParameter = false;
 };
 

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 
 #ifdef _WIN32
 #include <io.h>
@@ -61,23 +60,47 @@ std::string BytesFromPath(const fs::path& path)
 FileHandle OpenSharedRead(const fs::path& path)
 {
 #ifdef _WIN32
-    return FileHandle(_wfsopen(path.c_str(), L"rb", _SH_DENYWR));
+    FileHandle file(_wfsopen(path.c_str(), L"rb", _SH_DENYWR));
+    struct _stat64 info {};
+    if (file && (_fstat64(_fileno(file.get()), &info) != 0 || (info.st_mode & _S_IFREG) == 0))
+        file.reset();
+    return file;
 #else
-    return FileHandle(std::fopen(path.c_str(), "rb"));
+    // Opening a FIFO for reading would wait for a writer, and a device may
+    // never end: without blocking, only what turns out a regular file is kept.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return nullptr;
+    struct stat info {};
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+        ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        // The reason outlives the close, for the message that names it.
+        const int reason = !S_ISREG(info.st_mode) ? (S_ISDIR(info.st_mode) ? EISDIR : EINVAL)
+                                                  : (errno != 0 ? errno : EIO);
+        ::close(descriptor);
+        errno = reason;
+        return nullptr;
+    }
+    FileHandle file(::fdopen(descriptor, "rb"));
+    if (!file)
+        ::close(descriptor);
+    return file;
 #endif
 }
 
 std::optional<std::string> ReadFileBytes(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
+    const FileHandle file = OpenSharedRead(path);
+    if (!file || std::fseek(file.get(), 0, SEEK_END) != 0)
         return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size < 0)
+    const long size = std::ftell(file.get());
+    if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0)
         return std::nullopt;
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.seekg(0);
-    if (!in.read(bytes.data(), size))
+    // A file cut short meanwhile gives what it still holds.
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    if (std::ferror(file.get()))
         return std::nullopt;
     return bytes;
 }

@@ -27,11 +27,12 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a file for reading while other programs may not write to it (on
-// Windows; elsewhere a plain read-only open).
+// Opens a regular file for reading while other programs may not write to it
+// (on Windows; elsewhere a plain read-only open). Anything else, such as a
+// FIFO, a device or a folder, gives nothing, at once and without reading.
 FileHandle OpenSharedRead(const std::filesystem::path& path);
 
-// The whole content of a file, nothing when it cannot be read.
+// The whole content of a regular file, nothing when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 // The file system steps that writers go through. Tests derive from it to fail

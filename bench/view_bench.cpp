@@ -1,7 +1,9 @@
 // The browsing windows at work: loading and formatting the largest topic of a
-// generated list in the real window, and rendering the grid of a 100,000-topic
-// list after a page move.
+// generated list in the real window, a topic of one 50 MB line, and rendering
+// the grid of a 100,000-topic list after a page move.
 // Run from a Release build: build/release/bench/bench_view
+// The peak_rss_mb counter is the whole process's; run a benchmark alone
+// (--benchmark_filter=OneLine) to read its own peak.
 #include "bench/largest_topic.h"
 #include "list/loaded_list.h"
 #include "output/save_topic.h"
@@ -21,9 +23,11 @@
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace {
 
@@ -77,25 +81,25 @@ public:
     OpenWindow(std::size_t topics, std::size_t averageTopicBytes, bool singleClickView)
         : m_dir(fs::temp_directory_path() / ("zelt-bench-view-" + std::to_string(topics)))
     {
-        fs::create_directories(m_dir / "config");
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((m_dir / "config").string()));
+        fs::create_directories(m_dir);
         const std::string list = (m_dir / "INTERRUP.LST").string();
         zelt::samples::GeneratorOptions options;
         options.topicCount = topics;
         options.averageTopicBytes = averageTopicBytes;
         if (!zelt::samples::WriteGeneratedList(list, options))
             throw std::runtime_error("cannot write " + list);
-        m_run = std::make_unique<zelt::ProgramRun>(std::vector<std::string>{"-CONFIGNOSAVE"},
-                                                   m_messages, m_launcher,
-                                                   zelt::OpenUserSettingsStore(), m_dir);
-        m_run->start();
-        m_run->window().showNormal();
-        m_run->window().resize(1000, 700);
-        m_run->settings().SingleClickView = singleClickView;
-        m_run->window().openList(list);
-        QApplication::processEvents();
-        if (m_messages.shown || m_run->window().loadedList().topicCount() == 0)
-            throw std::runtime_error("cannot open " + list);
+        open(list, singleClickView);
+    }
+
+    // A list of the given bytes, opened without showing a topic.
+    OpenWindow(const std::string& name, std::string_view bytes)
+        : m_dir(fs::temp_directory_path() / ("zelt-bench-view-" + name))
+    {
+        fs::create_directories(m_dir);
+        const std::string list = (m_dir / name).string();
+        if (!(std::ofstream(list, std::ios::binary) << bytes))
+            throw std::runtime_error("cannot write " + list);
+        open(list, false);
     }
 
     ~OpenWindow()
@@ -109,6 +113,23 @@ public:
     bool messageShown() const { return m_messages.shown; }
 
 private:
+    void open(const std::string& list, bool singleClickView)
+    {
+        fs::create_directories(m_dir / "config");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((m_dir / "config").string()));
+        m_run = std::make_unique<zelt::ProgramRun>(std::vector<std::string>{"-CONFIGNOSAVE"},
+                                                   m_messages, m_launcher,
+                                                   zelt::OpenUserSettingsStore(), m_dir);
+        m_run->start();
+        m_run->window().showNormal();
+        m_run->window().resize(1000, 700);
+        m_run->settings().SingleClickView = singleClickView;
+        m_run->window().openList(list);
+        QApplication::processEvents();
+        if (m_messages.shown || m_run->window().loadedList().topicCount() == 0)
+            throw std::runtime_error("cannot open " + list);
+    }
+
     fs::path m_dir;
     NoMessageBoxes m_messages;
     zelt::SystemLauncher m_launcher;
@@ -198,6 +219,61 @@ void BM_CopyTopicInWindow(benchmark::State& state)
     state.counters["topic_bytes"] = view.document()->characterCount();
 }
 
+double PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
+}
+
+// A damaged list whose topic 1 is one line of 50 MB, loaded and painted.
+void BM_LoadOneLineTopicOf50MegabytesInWindow(benchmark::State& state)
+{
+    auto& slot = OpenWindows()[0];
+    if (!slot) {
+        const std::string divider = "--------D-21" + std::string(48, '-');
+        slot = std::make_unique<OpenWindow>("HUGE.LST", "Information\r\n" + divider +
+                                                            "\r\nINT 21\r\n" +
+                                                            std::string(50'000'000, 'x'));
+    }
+    OpenWindow& open = *slot;
+    zelt::TFormMain& window = open.window();
+    QImage image(window.topicView().viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        window.loadTopic(1);
+        window.topicView().viewport()->render(&image);
+    }
+    if (open.messageShown() || window.loadedList().view.currentTopicNumber != 1)
+        state.SkipWithError("the topic was not shown");
+    state.counters["topic_bytes"] = window.loadedList().topics().length(1);
+    state.counters["peak_rss_mb"] = PeakResidentMegabytes();
+}
+
+// A topic of 5 MB in lines of the given length: the list's usual 80
+// characters, or as long as the view shows a line whole.
+void BM_LoadFiveMegabyteTopicInWindow(benchmark::State& state)
+{
+    const auto lineLength = static_cast<std::size_t>(state.range(0));
+    auto& slot = OpenWindows()[lineLength];
+    if (!slot) {
+        std::string text = "Information\r\n--------D-21" + std::string(48, '-') + "\r\nINT 21\r\n";
+        const std::string line = std::string(lineLength, 'x') + "\r\n";
+        while (text.size() < 5'000'000)
+            text += line;
+        slot = std::make_unique<OpenWindow>("LINES" + std::to_string(lineLength) + ".LST", text);
+    }
+    zelt::TFormMain& window = slot->window();
+    QImage image(window.topicView().viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        window.loadTopic(1);
+        window.topicView().viewport()->render(&image);
+    }
+    if (slot->messageShown() || window.loadedList().view.currentTopicNumber != 1)
+        state.SkipWithError("the topic was not shown");
+    state.counters["topic_bytes"] = window.loadedList().topics().length(1);
+    state.counters["peak_rss_mb"] = PeakResidentMegabytes();
+}
+
 void BM_GridPageAndRender(benchmark::State& state)
 {
     OpenWindow& open = WindowWith(100000, 200, false);
@@ -242,6 +318,12 @@ BENCHMARK_CAPTURE(BM_SaveTopicFromWindow, rtf, "zelt-bench-view-topic.rtf")
     ->Unit(benchmark::kMicrosecond)
     ->MinTime(1.0);
 BENCHMARK(BM_CopyTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+BENCHMARK(BM_LoadOneLineTopicOf50MegabytesInWindow)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_LoadFiveMegabyteTopicInWindow)
+    ->Arg(80)
+    ->Arg(4096)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 BENCHMARK(BM_GridPageAndRender)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
 int main(int argc, char** argv)

@@ -39,25 +39,28 @@ std::vector<LineRange> SplitViewLines(std::string_view shown)
 {
     std::vector<LineRange> lines;
     LineRange line;
+    const auto close = [&lines, &line](std::size_t end) {
+        line.byteLength = end - line.begin;
+        line.length = std::min(line.byteLength, MaxViewLineLength);
+        lines.push_back(line);
+    };
     for (std::size_t at = 0; at < shown.size();) {
         const std::size_t breakLength = LineEndLength(shown, at);
         if (breakLength == 0) {
             ++at;
             continue;
         }
-        line.length = at - line.begin;
-        lines.push_back(line);
+        close(at);
         at += breakLength;
-        line = {at, 0, line.position + line.length + 1};
+        line = {at, 0, line.position + line.viewLength() + 1, 0};
     }
-    line.length = shown.size() - line.begin;
-    lines.push_back(line);
+    close(shown.size());
     return lines;
 }
 
 std::size_t ViewLength(std::span<const LineRange> lines) noexcept
 {
-    return lines.empty() ? 0 : lines.back().position + lines.back().length;
+    return lines.empty() ? 0 : lines.back().position + lines.back().viewLength();
 }
 
 std::size_t ByteOffsetOfPosition(std::span<const LineRange> lines, std::size_t position) noexcept
@@ -65,7 +68,8 @@ std::size_t ByteOffsetOfPosition(std::span<const LineRange> lines, std::size_t p
     if (lines.empty())
         return 0;
     const LineRange& line = LineAt<&LineRange::position>(lines, position);
-    return line.begin + std::min(position - line.position, line.length);
+    const std::size_t column = position - line.position;
+    return column <= line.length ? line.begin + column : line.begin + line.byteLength;
 }
 
 std::size_t PositionOfByteOffset(std::span<const LineRange> lines, std::size_t offset) noexcept
@@ -73,21 +77,30 @@ std::size_t PositionOfByteOffset(std::span<const LineRange> lines, std::size_t o
     if (lines.empty())
         return 0;
     const LineRange& line = LineAt<&LineRange::begin>(lines, offset);
-    return line.position + std::min(offset - line.begin, line.length);
+    const std::size_t column = offset - line.begin;
+    if (column <= line.length)
+        return line.position + column;
+    return line.position + (column < line.byteLength ? line.length : line.viewLength());
 }
 
 std::u16string ViewText(std::string_view shown)
 {
+    return ViewText(shown, SplitViewLines(shown));
+}
+
+std::u16string ViewText(std::string_view shown, std::span<const LineRange> lines)
+{
     std::u16string text;
-    text.reserve(shown.size());
-    for (std::size_t at = 0; at < shown.size();) {
-        if (const std::size_t breakLength = LineEndLength(shown, at)) {
+    text.reserve(ViewLength(lines));
+    for (const LineRange& line : lines) {
+        if (line.position > 0)
             text += ViewLineBreak;
-            at += breakLength;
-            continue;
+        for (const char c : shown.substr(line.begin, line.length)) {
+            const auto byte = static_cast<unsigned char>(c);
+            text += byte == '\t' ? u'\t' : static_cast<char16_t>(Cp437ToUnicode(byte));
         }
-        const auto byte = static_cast<unsigned char>(shown[at++]);
-        text += byte == '\t' ? u'\t' : static_cast<char16_t>(Cp437ToUnicode(byte));
+        if (line.cut())
+            text += ViewCutMark;
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace zelt {
 
@@ -19,6 +20,20 @@ constexpr char AfterReserved = 24;
 constexpr char BeforeTitle = 31;
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view IndexExtension = ".zeltv";
+// The fewest bytes a divider line takes: 36 characters and a lone CR.
+constexpr std::int64_t ShortestDividerBytes = 37;
+// What a scan counts for a last line without its line end.
+constexpr std::int64_t MissingLineEndBytes = 2;
+constexpr char EndOfTextMark = 26; // Ctrl-Z
+
+bool HasEndOfTextMark(const std::string& listFileName, std::int64_t offset)
+{
+    const FileHandle file = OpenSharedRead(PathFromBytes(listFileName));
+    if (!file || offset > std::numeric_limits<long>::max() ||
+        std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0)
+        return false;
+    return std::fgetc(file.get()) == EndOfTextMark;
+}
 
 // A whole, plain decimal number that fits 32 bits and is not negative.
 bool ParseOffset(std::string_view text, std::int32_t& value)
@@ -113,9 +128,24 @@ bool IsIndexCurrent(const FileEntry& list, const FileEntry& index) noexcept
     return list.timeStamp == index.timeStamp;
 }
 
+bool IndexCanHold(const TopicTable& topics) noexcept
+{
+    for (TopicNumber n = 0; n < topics.size(); ++n) {
+        const std::string_view identifier = topics.identifier(n);
+        if (identifier.find(AfterIdentifier) != std::string_view::npos ||
+            identifier.find(LineEnd) != std::string_view::npos ||
+            topics.title(n).find(LineEnd) != std::string_view::npos)
+            return false;
+    }
+    return true;
+}
+
 bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
                     const FileEntry& listEntry, const FileSystem& files)
 {
+    // An index that would read back other topics is no index.
+    if (!IndexCanHold(topics))
+        return false;
     AtomicFileWriter writer(PathFromBytes(indexFileName), files);
     // A file without the list's time stamp would only be outdated next time.
     return writer.append(FormatIndexFile(topics)) &&
@@ -167,31 +197,61 @@ bool ReadIndexFile(const std::string& indexFileName, LoadedList& list, LoadObser
 {
     const LoadScope scope(observer, "Loading topics of " +
                                         std::string(FileNameOf(list.files.listFileName)) + "...");
-    const auto bytes = ReadFileBytes(PathFromBytes(indexFileName));
-    if (!bytes) {
-        list.beginLoad(0);
-        return false;
-    }
-    if (!ParseIndex(*bytes, list, &observer) ||
-        !IndexFitsList(list.topics(), list.files.listFileEntry, list.files.listFileName)) {
+    const ListFiles& files = list.files;
+    const auto size = files.indexFileEntry ? files.indexFileEntry->size : 0;
+    const auto bytes = size <= MaxIndexFileBytes(files.listFileEntry.size)
+                           ? ReadFileBytes(PathFromBytes(indexFileName))
+                           : std::nullopt;
+    const auto endOfTextAt = [&files](std::int64_t offset) {
+        return HasEndOfTextMark(files.listFileName, offset);
+    };
+    if (!bytes || bytes->size() > MaxIndexFileBytes(files.listFileEntry.size) ||
+        !ParseIndex(*bytes, list, &observer) ||
+        !IndexFitsList(list.topics(), files.listFileEntry, files.listFileName, endOfTextAt)) {
         list.beginLoad(0);
         return false;
     }
     return true;
 }
 
-bool IndexFitsList(const TopicTable& topics, const FileEntry& list, std::string_view listFileName)
+std::uint64_t MaxIndexFileBytes(std::uint64_t listSize) noexcept
 {
-    // Positions count two per line end, so no topic can end beyond twice the
-    // size, plus the line end a last line may lack.
-    const auto limit = 2 * static_cast<std::int64_t>(list.size) + 2;
-    for (TopicNumber n = 0; n < topics.size(); ++n) {
-        if (std::int64_t{topics.start(n)} + topics.length(n) > limit)
+    // A line holds at most its topic's divider, title and a few dozen bytes of
+    // numbers and separators, and every topic but the first needs a divider
+    // line of 37 bytes or more: twice the size leaves ample room. The slack
+    // covers small lists and a whole-file topic's long name.
+    constexpr std::uint64_t Slack = 64 * 1024;
+    return 2 * listSize + Slack;
+}
+
+bool IndexFitsList(const TopicTable& topics, const FileEntry& list, std::string_view listFileName,
+                   const EndOfTextProbe& endOfTextAt)
+{
+    if (topics.size() == 0)
+        return false;
+    const auto size = static_cast<std::int64_t>(list.size);
+    const auto end = [&topics](TopicNumber n) {
+        return std::int64_t{topics.start(n)} + topics.length(n);
+    };
+    if (topics.size() == 1 && topics.category(0) == WholeFileCategory && topics.start(0) == 0)
+        return topics.identifier(0) == WholeFileIdentifier(FileNameOf(listFileName)) &&
+               end(0) == std::max<std::int64_t>(size - MissingLineEndBytes, 0);
+
+    // A topic starts at 0 (the list information) or after its divider line.
+    if (topics.start(0) != 0 && topics.start(0) < ShortestDividerBytes)
+        return false;
+    for (TopicNumber n = 1; n < topics.size(); ++n) {
+        if (topics.start(n) - end(n - 1) < ShortestDividerBytes)
             return false;
     }
-    if (topics.size() == 1 && topics.category(0) == WholeFileCategory)
-        return topics.identifier(0) == WholeFileIdentifier(FileNameOf(listFileName));
-    return true;
+    const std::int64_t last = end(topics.size() - 1);
+    for (const std::int64_t textEnd : {last, last - MissingLineEndBytes}) {
+        if (textEnd == size)
+            return true;
+        if (textEnd >= 0 && textEnd < size && endOfTextAt && endOfTextAt(textEnd))
+            return true;
+    }
+    return false;
 }
 
 } // namespace zelt

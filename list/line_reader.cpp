@@ -33,9 +33,6 @@ bool LineReader::fill()
         m_end = static_cast<std::size_t>(static_cast<const char*>(eof) - m_buffer.data());
         m_endOfFile = true;
     }
-    if (m_skipLineFeed && m_end > 0 && m_buffer[0] == LineFeed)
-        m_begin = 1;
-    m_skipLineFeed = false;
     return true;
 }
 
@@ -48,6 +45,7 @@ bool LineReader::nextAcrossBuffers(std::string_view& line)
             if (!fill()) {
                 if (m_failed || !carrying)
                     return false;
+                m_lineEndBytes = 0;
                 line = m_carry;
                 return true;
             }
@@ -64,11 +62,21 @@ bool LineReader::nextAcrossBuffers(std::string_view& line)
         }
         const auto length = static_cast<std::size_t>(cr - begin);
         m_begin += length + 1;
-        if (m_begin < m_end) {
-            if (m_buffer[m_begin] == LineFeed)
+        m_lineEndBytes = 1;
+        if (m_begin == m_end) {
+            // Whether a line feed follows shows only in the next buffer, which
+            // replaces this one: the line moves out of it first.
+            m_carry.append(begin, length);
+            if (fill() && m_begin < m_end && m_buffer[m_begin] == LineFeed) {
                 ++m_begin;
-        } else {
-            m_skipLineFeed = true;
+                m_lineEndBytes = 2;
+            }
+            line = m_carry;
+            return true;
+        }
+        if (m_buffer[m_begin] == LineFeed) {
+            ++m_begin;
+            m_lineEndBytes = 2;
         }
         if (carrying) {
             m_carry.append(begin, length);

@@ -72,7 +72,7 @@ ScanResult ScanListFile(LoadedList& list, bool writeIndex, LoadObserver& observe
         std::string_view line;
         // A file that is not split is one topic of its size: nothing to read.
         while (list.files.parseDividers && reader.next(line)) {
-            collector.line(line);
+            collector.line(line, reader.lineEndBytes());
             progress.update(collector.position());
         }
         if (reader.failed() || !collector.finish(fileName, list.files.listFileEntry.size)) {

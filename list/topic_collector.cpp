@@ -10,7 +10,10 @@
 namespace zelt {
 
 namespace {
-constexpr std::int64_t LineEndWidth = 2;
+// At most this many bytes (a blank line) between two dividers drop the first one's topic.
+constexpr std::int64_t DroppedTopicBytes = 2;
+// The whole-file topic leaves out a last line end, present or not.
+constexpr std::int64_t WholeFileLineEnd = 2;
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int32_t>::max();
 } // namespace
 
@@ -24,10 +27,10 @@ TopicCollector::TopicCollector(LoadedList& list, bool parseDividers)
     , m_parseDividers(parseDividers)
 {}
 
-void TopicCollector::dividerOrTitle(std::string_view text)
+void TopicCollector::dividerOrTitle(std::string_view text, std::size_t lineEnd)
 {
-    const auto length = static_cast<std::int64_t>(text.size());
-    m_position += length + LineEndWidth;
+    const auto lineStart = m_position;
+    m_position += static_cast<std::int64_t>(text.size() + lineEnd);
     if (!m_parseDividers)
         return;
 
@@ -38,10 +41,9 @@ void TopicCollector::dividerOrTitle(std::string_view text)
             m_identifier = ListInfoIdentifier;
             m_title.clear();
         }
-        const std::int64_t dividerStart = m_position - length - LineEndWidth;
         // A topic with at most a blank line of text is dropped and replaced.
-        if (dividerStart - m_start > LineEndWidth) {
-            addPending(dividerStart);
+        if (lineStart - m_start > DroppedTopicBytes) {
+            addPending(lineStart);
             ++m_topicCount;
         }
         m_category = static_cast<CategoryChar>(text[8]);
@@ -82,7 +84,7 @@ bool TopicCollector::finish(std::string_view fileName, std::uint64_t fileSize)
         m_title.clear();
         // A file shorter than a line end still has a length of 0, never less.
         const auto size = static_cast<std::int64_t>(std::min<std::uint64_t>(fileSize, MaxOffset));
-        addPending(std::max<std::int64_t>(size - LineEndWidth, 0));
+        addPending(std::max<std::int64_t>(size - WholeFileLineEnd, 0));
     } else {
         addPending(m_position);
     }

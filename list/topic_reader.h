@@ -16,9 +16,9 @@ class TopicReader {
 public:
     static std::optional<TopicReader> Open(const std::string& listFileName);
 
-    // The bytes of a topic, read with one seek and one read. Topic positions
-    // are computed as if every line ended in CR LF, so a last line without its
-    // line end makes them count up to 2 bytes past the end of the file: a
+    // The bytes of a topic, read with one seek and one read. A scan counts a
+    // last line without its line end as if it ended in CR LF, so positions
+    // run up to 2 bytes past the end of the file: a
     // topic that runs past the end gives the bytes that exist. A read error,
     // or a start more than those 2 bytes past the end (the file was cut short
     // while open), gives nothing.

@@ -195,7 +195,7 @@ std::optional<RegDocument> ParseRegFile(std::string_view bytes)
             continue;
         if (text.front() == ';') {
             if (key)
-                key->entries.push_back({false, {}, {}, {std::string(line)}});
+                key->addComment(std::string(line));
             else if (!inRemovedKey)
                 document.leadingComments.emplace_back(line);
             continue;

@@ -70,6 +70,10 @@ RegFileStore::RegFileStore(fs::path file, const FileSystem& files)
         m_state = FileState::Unreadable;
         return;
     }
+    if (const auto size = fs::file_size(m_file, error); !error && size > MaxSettingsFileBytes) {
+        m_state = FileState::Broken;
+        return;
+    }
     const auto bytes = ReadFileBytes(m_file);
     if (!bytes) {
         m_state = FileState::Unreadable;

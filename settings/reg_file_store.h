@@ -4,9 +4,14 @@
 #include "settings/reg_document.h"
 #include "settings/settings_store.h"
 
+#include <cstdint>
 #include <filesystem>
 
 namespace zelt {
+
+// The program's own values take a few kilobytes; a file far larger is no
+// settings file of this program and is not read.
+inline constexpr std::uintmax_t MaxSettingsFileBytes = 4 * 1024 * 1024;
 
 // $XDG_CONFIG_HOME/Vantrel/ZELT Viewer.reg, or ~/.config/... when that
 // variable is unset, empty or not an absolute path.
@@ -18,8 +23,8 @@ std::filesystem::path DefaultSettingsFilePath();
 // were, in their order.
 //
 // A file that is not a well-formed export (a 0-byte file counts as an empty
-// one) leaves the store empty; before the next commit overwrites it, it is
-// renamed to "<name>.broken" (or "<name>.broken.1", ".2", ... when taken), so
+// one) or is larger than MaxSettingsFileBytes leaves the store empty; before the next commit
+// overwrites it, it is renamed to "<name>.broken" (or "<name>.broken.1", ".2", ... when taken), so
 // nothing a user wrote is lost. A path that exists but cannot be read, such as
 // a folder, is never replaced: commit() fails.
 class RegFileStore final : public SettingsStore {

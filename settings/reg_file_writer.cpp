@@ -89,13 +89,13 @@ std::string FormatRegFile(const RegDocument& document)
         out += comment;
         out += LineEnd;
     }
-    for (const auto& key : document.keys) {
+    for (const auto& key : document.keys()) {
         out += LineEnd;
         out += '[';
-        out += key.path;
+        out += key.path();
         out += ']';
         out += LineEnd;
-        for (const auto& entry : key.entries) {
+        for (const auto& entry : key.entries()) {
             for (const auto& line : entry.lines) {
                 out += line;
                 out += LineEnd;

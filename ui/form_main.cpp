@@ -10,6 +10,7 @@
 #include "browse/pane_layout.h"
 #include "help/help_file.h"
 #include "list/file_entry.h"
+#include "list/open_messages.h"
 #include "settings/settings_io.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
@@ -205,6 +206,10 @@ void TFormMain::showMainWindow()
 
 void TFormMain::openStartupList()
 {
+    // A run nobody watches says why the list it was given was not opened.
+    if (m_program.quitAfterStartup && !m_program.commandLineList.empty() &&
+        !IsExistingFile(m_program.commandLineList))
+        m_messages.inform(FromUtf8(UnableToFindText(m_program.commandLineList)));
     const auto startupList =
         ChooseStartupList(m_program.commandLineList, m_settings.DefStartupList, IsExistingFile);
     if (!startupList)

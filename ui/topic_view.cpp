@@ -24,6 +24,8 @@ QColor ColourOf(Rgb colour)
     return {colour.red, colour.green, colour.blue};
 }
 
+const QColor CutMarkGrey(128, 128, 128);
+
 } // namespace
 
 TopicView::TopicView(QWidget* parent)
@@ -55,7 +57,21 @@ void TopicView::setTopicText(std::string_view shown)
     m_references.clear();
     m_spans.clear();
     m_searchText = ViewSearchText(shown);
-    document()->setPlainText(QString::fromStdU16String(ViewText(shown)));
+    const std::vector<LineRange> lines = SplitViewLines(shown);
+    document()->setPlainText(QString::fromStdU16String(ViewText(shown, lines)));
+    QTextCharFormat markFormat;
+    markFormat.setForeground(CutMarkGrey);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const LineRange& line : lines) {
+        if (!line.cut())
+            continue;
+        const auto mark = static_cast<int>(line.position + line.length);
+        cursor.setPosition(mark);
+        cursor.setPosition(mark + 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(markFormat);
+    }
+    cursor.endEditBlock();
     setTextCursor(QTextCursor(document()));
 }
 

@@ -25,7 +25,8 @@ public:
     // The view font; tab stops every half inch of widget pixels.
     void setViewFont(const QFont& font, double pixelsPerInch);
 
-    // Replaces the text with a topic's shown bytes, all in the plain format.
+    // Replaces the text with a topic's shown bytes, all in the plain format
+    // but the grey marks of cut lines.
     void setTopicText(std::string_view shown);
     void applyFormat(const std::vector<FormatSpan>& spans);
     void clearTopic();

@@ -1,7 +1,8 @@
 #include "ui/topics_grid_delegate.h"
 
-#include "browse/grid_geometry.h"
 #include "base/code_page_437.h"
+#include "browse/grid_geometry.h"
+#include "browse/view_lines.h"
 #include "list/loaded_list.h"
 #include "ui/category_char_box.h"
 #include "ui/qt_text.h"
@@ -131,7 +132,11 @@ void TopicsGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
             if (m_showCategoryChar)
                 DrawCategoryBox(*painter, cell, m_list.topics().category(topic));
         } else {
-            DrawTextAt(*painter, TitleTextOrigin(cell), FromCp437(m_list.topics().title(topic)));
+            // No cell is that many characters wide; a title of a damaged list
+            // may be megabytes long.
+            const std::string_view title =
+                m_list.topics().title(topic).substr(0, MaxViewLineLength);
+            DrawTextAt(*painter, TitleTextOrigin(cell), FromCp437(title));
         }
         painter->restore();
 

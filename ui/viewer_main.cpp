@@ -1,12 +1,14 @@
 #include "ui/viewer_main.h"
 
 #include "app/app_title.h"
+#include "app/command_line.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
 #include "ui/launcher.h"
 #include "ui/message_boxes.h"
 #include "ui/program_run.h"
 #include "ui/qt_text.h"
+#include "ui/standard_error_messages.h"
 
 #include <QApplication>
 #include <filesystem>
@@ -21,16 +23,22 @@ int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& bef
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(FromUtf8(AppTitle));
 
-    QtMessageBoxes messages;
-    SystemLauncher launcher;
+    // Decided before anything could show a box: a run that ends by itself after
+    // start-up reports on standard error, because nobody would close a box.
+    const bool quits = EvaluateCommandLine(parameters).quit;
+    QtMessageBoxes boxes;
+    StandardErrorMessages reports;
+    MessageBoxes& messages = quits ? static_cast<MessageBoxes&>(reports) : boxes;
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
+    SystemLauncher launcher;
     ProgramRun run(parameters, messages, launcher, OpenUserSettingsStore(), programFolder);
-    messages.setParentWindow(&run.window());
+    boxes.setParentWindow(&run.window());
     run.start();
-    // QUIT: end once start-up is done, without the exit question or saving.
+    // QUIT: end once start-up is done, without the exit question or saving;
+    // the status tells a script whether anything went wrong.
     if (run.quitRequested())
-        return 0;
+        return reports.reported() ? 1 : 0;
     if (beforeLoop)
         beforeLoop(run.window());
     return QApplication::exec();

@@ -50,11 +50,15 @@ TEST(CommandLine, NothingGivenLeavesEverythingUnset)
 
 TEST(CommandLine, UnknownSwitchStopsButKeepsEarlierEffects)
 {
-    const auto result = Evaluate({"INTERRUP.LST", "-CONFIGCLEAR", "-QUITX", "PORTS.LST", "-QUIT"});
+    const auto result =
+        Evaluate({"INTERRUP.LST", "-CONFIGCLEAR", "-QUITX", "PORTS.LST", "-NOINDEX", "/quit"});
     EXPECT_TRUE(result.unknownParameter);
     EXPECT_EQ(result.commandLineList, "INTERRUP.LST");
     EXPECT_TRUE(result.clearStoredSettings);
-    EXPECT_FALSE(result.quit);
+    EXPECT_FALSE(result.loadTopicsDirect);
+    // Only QUIT still counts after the unknown switch: the run must end.
+    EXPECT_TRUE(result.quit);
+    EXPECT_FALSE(Evaluate({"-QUITX", "QUIT", "/home/QUIT"}).quit);
 
     EXPECT_TRUE(Evaluate({"-"}).unknownParameter);
     EXPECT_TRUE(Evaluate({"/"}).unknownParameter);

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace zelt::test {
 namespace {
 
@@ -100,6 +104,22 @@ TEST(FileReading, WholeFileAndSharedOpen)
     EXPECT_FALSE(ReadFileBytes(dir.path() / "missing"));
     EXPECT_TRUE(OpenSharedRead(file));
     EXPECT_FALSE(OpenSharedRead(dir.path() / "missing"));
+}
+
+TEST(FileReading, OnlyRegularFilesAreRead)
+{
+    const TempDir dir;
+    EXPECT_FALSE(OpenSharedRead(dir.path()));
+    EXPECT_FALSE(ReadFileBytes(dir.path()));
+#ifndef _WIN32
+    // Reading a FIFO without a writer, or a device, would never return.
+    const fs::path fifo = dir.path() / "PIPE.LST";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(OpenSharedRead(fifo));
+    EXPECT_FALSE(ReadFileBytes(fifo));
+    EXPECT_FALSE(OpenSharedRead("/dev/zero"));
+    EXPECT_FALSE(ReadFileBytes("/dev/zero"));
+#endif
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "browse/topic_format.h"
+#include "browse/view_lines.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -217,6 +218,24 @@ TEST(FormatTopic, UndividedTextGetsNoTitleOrLabels)
     options.parseDividers = false;
     const TopicFormat format = FormatTopic(SeeAlsoTopic, "X", options);
     EXPECT_EQ(format.spans, (Spans{Link(20, 6), Link(27, 15), Ref(43, 6)}));
+}
+
+TEST(FormatTopic, CutLinesAreFormattedOnlyWhereTheyAreShown)
+{
+    // The title line and a see-also line run far past the view's limit.
+    const std::string title = "INT 21 - " + std::string(10000, 'T');
+    const std::string seeAlso =
+        "SeeAlso: AH=4Bh," + std::string(MaxViewLineLength - 20, 'x') + "AH=4Ch,INT 2F,AH=4Dh";
+    const std::string text = title + "\r\n" + seeAlso + "\r\nReturn: ok";
+    const TopicFormat format = FormatTopic(text, title, Defaults(ListKind::Interrup));
+    const int line1 = static_cast<int>(MaxViewLineLength) + 2; // the mark, then the break
+    const int refs = line1 + 9;
+    const int cutAt = line1 + static_cast<int>(MaxViewLineLength);
+    EXPECT_EQ(format.spans,
+              (Spans{Title(0, static_cast<int>(MaxViewLineLength)), Label(line1, 7), Link(refs, 6),
+                     Ref(refs + 7, cutAt - refs - 7), Label(cutAt + 2, 6)}));
+    // References hidden behind the cut make no menu items.
+    EXPECT_EQ(format.seeAlsoMenu, (Menu{"AH=4Bh"}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "browse/view_lines.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zelt::test {
@@ -65,6 +66,47 @@ TEST(ViewLines, ViewTextHasOneCharacterPerPosition)
     EXPECT_EQ(view, u"A\t\u263A\u2500\u2029\u2302\u2029x\u2029\u00A0");
     EXPECT_EQ(view.size(), ViewLength(SplitViewLines(text)));
     EXPECT_EQ(ViewText(""), u"");
+}
+
+TEST(ViewLines, LinesBeyondTheLimitAreCutWithAMark)
+{
+    const std::string text = std::string(5000, 'a') + "\r\nbc\r" + std::string(4096, 'd') + "\n" +
+                             std::string(4097, 'e');
+    const auto lines = SplitViewLines(text);
+    EXPECT_EQ(
+        Lines(text),
+        (std::vector<Line>{{0, 4096, 0}, {5002, 2, 4098}, {5005, 4096, 4101}, {9102, 4096, 8198}}));
+    EXPECT_TRUE(lines[0].cut());
+    EXPECT_FALSE(lines[2].cut()) << "exactly the limit is shown whole";
+    EXPECT_TRUE(lines[3].cut());
+    EXPECT_EQ(ViewLength(lines), 12295u);
+
+    const std::u16string view = ViewText(text);
+    ASSERT_EQ(view.size(), ViewLength(lines));
+    EXPECT_EQ(view[4095], u'a');
+    EXPECT_EQ(view[4096], ViewCutMark);
+    EXPECT_EQ(view[4097], ViewLineBreak);
+    EXPECT_EQ(view[8197], ViewLineBreak);
+    EXPECT_EQ(view.back(), ViewCutMark);
+    EXPECT_EQ(std::count(view.begin(), view.end(), ViewCutMark), 2);
+
+    // The mark stands for the hidden bytes; the break still for the line end.
+    EXPECT_EQ(ByteOffsetOfPosition(lines, 4096), 4096u);
+    EXPECT_EQ(ByteOffsetOfPosition(lines, 4097), 5000u);
+    EXPECT_EQ(PositionOfByteOffset(lines, 4500), 4096u);
+    EXPECT_EQ(PositionOfByteOffset(lines, 4999), 4096u);
+    EXPECT_EQ(PositionOfByteOffset(lines, 5000), 4097u);
+    EXPECT_EQ(PositionOfByteOffset(lines, 5001), 4097u);
+    EXPECT_EQ(PositionOfByteOffset(lines, text.size()), 12295u);
+    for (std::size_t position = 0; position <= view.size(); ++position)
+        ASSERT_EQ(PositionOfByteOffset(lines, ByteOffsetOfPosition(lines, position)), position);
+}
+
+TEST(ViewLines, OneHugeLineGivesASmallView)
+{
+    const std::string text(50'000'000, 'x');
+    const std::u16string view = ViewText(text);
+    EXPECT_EQ(view.size(), MaxViewLineLength + 1);
 }
 
 } // namespace

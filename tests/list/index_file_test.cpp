@@ -134,5 +134,132 @@ TEST(IndexFile, CurrencyComparesOnlyThePackedTimeStamp)
     EXPECT_EQ(PackDosTimeStamp(1970, 1, 1, 0, 0, 0), PackDosTimeStamp(1980, 1, 1, 0, 0, 0));
 }
 
+TEST(IndexFile, TopicsThatWouldReadBackOtherwiseAreNeverWritten)
+{
+    // A divider whose identifier holds the byte after which a line's category stands.
+    TempDir dir;
+    LoadedList list;
+    ASSERT_TRUE(ScanBytes(list, dir,
+                          DosLines({Divider('D', "21\x14X\x15"
+                                                 "0\x16"
+                                                 "9"),
+                                    "INT 21", "x"}))
+                    .loaded);
+    EXPECT_FALSE(IndexCanHold(list.topics()));
+    const std::string index = dir.file("INTERRUP.zeltv");
+    EXPECT_FALSE(WriteIndexFile(index, list.topics(), list.files.listFileEntry));
+    EXPECT_FALSE(std::filesystem::exists(index));
+
+    ASSERT_TRUE(
+        ScanBytes(list, dir, DosLines({Divider('D', "21"), "INT 21 \x14\x1F", "x"})).loaded);
+    EXPECT_TRUE(IndexCanHold(list.topics())) << "a title holds any byte but CR";
+}
+
+// Topics exactly as given: identifier, category, start, length.
+struct Row {
+    std::string identifier;
+    char category;
+    std::int32_t start;
+    std::int32_t length;
+};
+
+TopicTable TableOf(std::initializer_list<Row> rows)
+{
+    LoadedList list;
+    list.beginLoad(rows.size());
+    for (const Row& row : rows)
+        list.addTopic(row.identifier, "T", static_cast<CategoryChar>(row.category), row.start,
+                      row.length);
+    list.finishLoad();
+    return list.topics();
+}
+
+FileEntry OfSize(std::uint64_t size)
+{
+    FileEntry entry;
+    entry.size = size;
+    return entry;
+}
+
+EndOfTextProbe ProbeOf(const std::string& bytes)
+{
+    return [bytes](std::int64_t offset) {
+        return offset >= 0 && offset < static_cast<std::int64_t>(bytes.size()) &&
+               bytes[static_cast<std::size_t>(offset)] == '\x1A';
+    };
+}
+
+TEST(IndexFits, EveryScanOfThisProgramFitsItsList)
+{
+    const std::string d = Divider('D', "2100");
+    const std::string shortest = "--------D-" + std::string(25, 'x') + "X"; // 36 characters
+    const std::vector<std::string> lists = {
+        DosLines({"info", d, "INT 21", "text"}),
+        DosLines({d, "INT 21", "text"}),                               // no list information
+        DosLines({"", d, d, "INT 21", "", d, "", d, "INT 21 - LAST"}), // dropped dividers
+        DosLines({"info", d, "INT 21", d}),                            // divider on the last line
+        DosLines({"info", d, "INT 21"}) + d,                           // ... without its line end
+        DosLines({"info", d, "INT 21", "text"}) + "last",              // last line without line end
+        DosLines({"info", d, "INT 21"}) + "\x1A" + DosLines({d, "hidden"}),
+        DosLines({"info", d, "INT 21"}) + "tail\x1A\r\n",
+        "info\r" + shortest + "\rINT 21\rtext\r", // lone CR, the shortest divider
+        "info\r" + d + "\r\nINT 21\rtext",
+        DosLines({"no dividers at all"}),
+        DosLines({std::string(60, '-'), "a divider of category '-'"}),
+        "",
+        "x",
+    };
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        SCOPED_TRACE("list " + std::to_string(i));
+        TempDir dir;
+        LoadedList list;
+        ASSERT_TRUE(ScanBytes(list, dir, lists[i]).loaded);
+        EXPECT_TRUE(IndexFitsList(list.topics(), OfSize(lists[i].size()), "/x/INTERRUP.LST",
+                                  ProbeOf(lists[i])));
+        // What was written is what is read back.
+        LoadedList read;
+        ASSERT_TRUE(ParseIndex(FormatIndexFile(list.topics()), read));
+        EXPECT_TRUE(IndexFitsList(read.topics(), OfSize(lists[i].size()), "/x/INTERRUP.LST",
+                                  ProbeOf(lists[i])));
+    }
+}
+
+TEST(IndexFits, TopicsThatNoScanCouldMakeDoNotFit)
+{
+    // A list of 400 bytes: information, then dividers of 62 bytes with CR LF.
+    const FileEntry list = OfSize(400);
+    const auto fits = [&list](std::initializer_list<Row> rows) {
+        return IndexFitsList(TableOf(rows), list, "INTERRUP.LST");
+    };
+    EXPECT_TRUE(fits({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 100}, {"B", 'D', 234, 166}}));
+    EXPECT_TRUE(fits({{"A", 'D', 62, 100}, {"B", 'D', 224, 178}})); // no line end at the end
+
+    // Moved: a topic placed before the one ahead of it.
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 10}, {"B", 'D', 234, 166}, {"A", 'D', 72, 100}}));
+    // Overlapping, and too close together for a divider line between them.
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 100}, {"A", 'D', 72, 100}, {"B", 'D', 234, 166}}));
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 126}, {"B", 'D', 234, 166}}));
+    EXPECT_FALSE(fits({{"A", 'D', 5, 100}, {"B", 'D', 234, 166}}));
+    // Ending short of the list's end, or beyond it.
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 100}, {"B", 'D', 234, 100}}));
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 100}, {"B", 'D', 234, 167}}));
+    EXPECT_FALSE(fits({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 100}, {"B", 'D', 234, 500}}));
+    // Another list's topics.
+    EXPECT_FALSE(IndexFitsList(TableOf({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 500}}), list,
+                               "INTERRUP.LST"));
+    // A whole-file topic needs the list's name and its size less 2.
+    EXPECT_TRUE(fits({{"INTERRUP.LST", '-', 0, 398}}));
+    EXPECT_FALSE(fits({{"INTERRUP.LST", '-', 0, 300}}));
+    EXPECT_FALSE(fits({{"INTERRUP.A", '-', 0, 398}}));
+    EXPECT_FALSE(IndexFitsList(TopicTable{}, list, "INTERRUP.LST"));
+
+    // Ending before the list's size counts only at a Ctrl-Z that ends the text.
+    const std::string bytes = std::string(300, 'x') + "\x1A" + std::string(99, 'y');
+    const TopicTable early = TableOf({{"[List Info]", '!', 0, 10}, {"A", 'D', 72, 228}});
+    EXPECT_TRUE(IndexFitsList(early, list, "INTERRUP.LST", ProbeOf(bytes)));
+    EXPECT_FALSE(IndexFitsList(early, list, "INTERRUP.LST"));
+    EXPECT_FALSE(IndexFitsList(early, list, "INTERRUP.LST", ProbeOf(std::string(400, 'x'))));
+}
+
 } // namespace
 } // namespace zelt::test

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace zelt::test {
@@ -124,8 +125,8 @@ TEST(ListLoader, ForcedRebuildScansAndRewritesACurrentIndex)
     ASSERT_TRUE(Open(list, name).loaded);
     WriteBytes(index, "stale\x14"
                       "D\x15"
-                      "0\x16"
-                      "1\x17\x18\x1Fstale\r\n");
+                      "0\x16" +
+                          std::to_string(SampleList().size()) + "\x17\x18\x1Fstale\r\n");
     fs::last_write_time(index, fs::last_write_time(name));
     EXPECT_EQ(Open(list, name).source, TopicSource::IndexFile);
     EXPECT_EQ(list.topics().identifier(0), "stale");
@@ -335,6 +336,152 @@ TEST(ListLoader, ParseDividersIsNotPartOfTheIndexDecision)
     EXPECT_EQ(LoadListTopics(list, request, quiet).source, TopicSource::IndexFile);
     EXPECT_EQ(list.topicCount(), 1);
     EXPECT_TRUE(list.files.parseDividers);
+}
+
+// One topic as an index line holds it.
+struct IndexRow {
+    std::string identifier;
+    std::string title;
+    CategoryChar category = 0;
+    std::int32_t start = 0;
+    std::int32_t length = 0;
+};
+
+// The index lines of a list's scan, changed by the caller and written back
+// with the list's time stamp.
+class ForgedIndex {
+public:
+    explicit ForgedIndex(const std::string& listBytes)
+        : m_list(m_dir.write("INTERRUP.LST", listBytes))
+    {
+        LoadedList scanned;
+        Open(scanned, m_list, {false, true});
+        m_scanned = FormatIndexFile(scanned.topics());
+        for (TopicNumber n = 0; n < scanned.topics().size(); ++n) {
+            const TopicRef topic = scanned.topics().topic(n);
+            rows.push_back({std::string(topic.identifier), std::string(topic.title), topic.category,
+                            topic.start, topic.length});
+        }
+    }
+
+    // Writes the rows as the index and opens the list.
+    LoadOutcome open(LoadedList& list)
+    {
+        LoadedList forged;
+        forged.beginLoad(rows.size());
+        for (const IndexRow& row : rows)
+            forged.addTopic(row.identifier, row.title, row.category, row.start, row.length);
+        forged.finishLoad();
+        const std::string index = m_dir.write("INTERRUP.zeltv", FormatIndexFile(forged.topics()));
+        fs::last_write_time(index, fs::last_write_time(m_list));
+        return Open(list, m_list);
+    }
+
+    std::string indexBytes() const { return ReadBytes(m_dir.file("INTERRUP.zeltv")); }
+    const std::string& scannedIndex() const { return m_scanned; }
+
+    std::vector<IndexRow> rows;
+
+private:
+    TempDir m_dir;
+    std::string m_list;
+    std::string m_scanned;
+};
+
+TEST(ListLoader, IndexWhoseTopicsCannotBelongToTheListIsRewritten)
+{
+    const std::string bytes = SampleList() + DosLines({Divider('B', "13"), "INT 13 - DISK", "x"});
+    const std::string other = DosLines({"Another list", Divider('D', "2100"), "INT 21", "text",
+                                        Divider('D', "2101"), "INT 21 - MORE", "text", "text"});
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<IndexRow>&)> forge;
+    };
+    const std::vector<Case> cases = {
+        {"moved", [](auto& rows) { std::swap(rows[1].start, rows[2].start); }},
+        {"gap too narrow for a divider", [](auto& rows) { rows[2].start -= 30; }},
+        {"overlapping", [](auto& rows) { rows[1].length += 80; }},
+        {"gap at the end", [](auto& rows) { rows.back().length -= 3; }},
+        {"another list's topics",
+         [&other](auto& rows) {
+             ForgedIndex theirs(other);
+             rows = theirs.rows;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ForgedIndex index(bytes);
+        LoadedList list;
+        ASSERT_EQ(index.open(list).source, TopicSource::IndexFile); // unforged, it fits
+        c.forge(index.rows);
+        const auto outcome = index.open(list);
+        ASSERT_TRUE(outcome.loaded);
+        EXPECT_EQ(outcome.source, TopicSource::Scan);
+        EXPECT_EQ(list.topicCount(), 4);
+        EXPECT_EQ(index.indexBytes(), index.scannedIndex());
+    }
+}
+
+TEST(ListLoader, ListsEndedByCtrlZOrLoneCarriageReturnsKeepTheirIndex)
+{
+    const std::vector<std::string> lists = {
+        SampleList() + "\x1A",
+        SampleList() + "tail\x1A" + DosLines({"after the end"}),
+        "info\r" + Divider('D', "214C") + "\rINT 21 - EXIT\rtext\r" + Divider('V', "1000") +
+            "\rINT 10 - SET MODE\rtext\r",
+    };
+    for (const std::string& bytes : lists) {
+        TempDir dir;
+        const std::string name = dir.write("INTERRUP.LST", bytes);
+        LoadedList scanned;
+        ASSERT_EQ(Open(scanned, name).source, TopicSource::Scan);
+        LoadedList read;
+        ASSERT_EQ(Open(read, name).source, TopicSource::IndexFile);
+        ExpectSameTopics(scanned, read);
+        // Every topic's text starts with its own title.
+        for (TopicNumber n = 1; n < read.topics().size(); ++n)
+            EXPECT_EQ(bytes.substr(static_cast<std::size_t>(read.topics().start(n)), 6),
+                      read.topics().title(n).substr(0, 6));
+    }
+}
+
+TEST(ListLoader, IndexLargerThanAScanCouldWriteIsNotRead)
+{
+    TempDir dir;
+    const std::string name = dir.write("INTERRUP.LST", SampleList());
+    LoadedList list;
+    ASSERT_TRUE(Open(list, name).loaded);
+    const std::string index = dir.file("INTERRUP.zeltv");
+    const std::string scanned = ReadBytes(index);
+    // The real lines, then a title long enough to exceed any index of this list.
+    const std::string title(MaxIndexFileBytes(SampleList().size()), 'T');
+    WriteBytes(index, scanned +
+                          "X\x14"
+                          "D\x15"
+                          "0\x16"
+                          "0\x17\x18\x1F" +
+                          title + "\r\n");
+    fs::last_write_time(index, fs::last_write_time(name));
+    EXPECT_EQ(Open(list, name).source, TopicSource::Scan);
+    EXPECT_EQ(ReadBytes(index), scanned);
+}
+
+TEST(ListLoader, SampleListsAreReadFromTheirIndexAfterOneScan)
+{
+    for (const auto& entry : fs::recursive_directory_iterator(ZELT_SAMPLES_DIR)) {
+        const std::string extension = entry.path().extension().string();
+        if (extension != ".LST" && extension != ".A" && extension != ".B" && extension != ".C")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        TempDir dir;
+        const std::string name = (dir.path() / entry.path().filename()).string();
+        fs::copy_file(entry.path(), name);
+        LoadedList scanned;
+        ASSERT_EQ(Open(scanned, name).source, TopicSource::Scan);
+        LoadedList read;
+        EXPECT_EQ(Open(read, name).source, TopicSource::IndexFile);
+        ExpectSameTopics(scanned, read);
+    }
 }
 
 } // namespace

@@ -191,13 +191,33 @@ TEST(Scanner, CarriageReturnAloneEndsALineAndLoneLineFeedsStay)
 {
     TempDir dir;
     LoadedList list;
-    // CR-only line ends count as two bytes each, like every line end.
+    // Lone CR line ends count one byte each, so every topic starts at its text.
     const std::string bytes =
         "info one\rinfo two\r" + Divider('D', "2100") + "\rTITLE\nWITH LF\rtext\r";
     ScanBytes(list, dir, bytes);
     ASSERT_EQ(list.topicCount(), 2);
-    ExpectTopic(list, 0, '!', "[List Info]", "", 0, 20);
-    ExpectTopic(list, 1, 'D', "2100", "TITLE\nWITH LF", 82, 21);
+    ExpectTopic(list, 0, '!', "[List Info]", "", 0, 18);
+    ExpectTopic(list, 1, 'D', "2100", "TITLE\nWITH LF", 79, 19);
+    EXPECT_EQ(bytes.substr(79, 19), "TITLE\nWITH LF\rtext\r");
+}
+
+TEST(Scanner, LoneCarriageReturnsAmongCrLfLinesKeepLaterOffsetsExact)
+{
+    TempDir dir;
+    LoadedList list;
+    const std::string bytes = DosLines({"info", Divider('D', "2100"), "INT 21"}) + "cr only\r" +
+                              DosLines({Divider('D', "2101"), "INT 21 - NEXT", "text"}) +
+                              Divider('D', "2102") + "\rINT 21 - LAST\rend";
+    ScanBytes(list, dir, bytes);
+    ASSERT_EQ(list.topicCount(), 4);
+    const TopicTable& topics = list.topics();
+    for (TopicNumber n = 1; n < 4; ++n) {
+        SCOPED_TRACE("topic " + std::to_string(n));
+        EXPECT_EQ(bytes.substr(static_cast<std::size_t>(topics.start(n)), topics.title(n).size()),
+                  topics.title(n));
+    }
+    // The last line has no line end and counts as if it had CR LF.
+    EXPECT_EQ(topics.start(3) + topics.length(3), static_cast<std::int32_t>(bytes.size()) + 2);
 }
 
 TEST(Scanner, CtrlZEndsTheFile)

@@ -100,7 +100,7 @@ TEST(RegFileFormat, ReadingToleratesHarmlessVariation)
 
     const auto document = ParseRegFile(file);
     ASSERT_TRUE(document);
-    ASSERT_EQ(document->keys.size(), 1u);
+    ASSERT_EQ(document->keys().size(), 1u);
     EXPECT_EQ(document->leadingComments, std::vector<std::string>{"; written by hand"});
     // Unused types come back as they stood.
     const auto reformatted = FormatRegFile(*document);
@@ -136,7 +136,52 @@ TEST(RegFileFormat, MalformedFilesAreRejected)
         EXPECT_FALSE(ParseRegFile(file)) << file;
     const auto empty = ParseRegFile("");
     ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->keys.empty());
+    EXPECT_TRUE(empty->keys().empty());
+}
+
+TEST(RegFileFormat, ManyValuesAndKeysAreAllFoundInFileOrder)
+{
+    // Far more than the program writes, as a damaged or hostile file may hold.
+    constexpr int Values = 200000;
+    std::string file = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Big]\r\n";
+    for (int i = 0; i < Values; ++i)
+        file += "\"V" + std::to_string(i) + "\"=dword:" + std::to_string(i % 10) + "\r\n";
+    // Later lines replace, case-insensitively, and remove values.
+    file += "\"v7\"=dword:00000077\r\n\"V8\"=-\r\n";
+    for (int i = 0; i < 1000; ++i)
+        file += "[HKEY_CURRENT_USER\\Keys\\K" + std::to_string(i) + "]\r\n\"A\"=dword:1\r\n";
+    file += "[-HKEY_CURRENT_USER\\Keys]\r\n[HKEY_CURRENT_USER\\keys\\k5]\r\n\"B\"=dword:2\r\n";
+
+    auto document = ParseRegFile(file);
+    ASSERT_TRUE(document);
+    RegKey* big = document->findKey("hkey_current_user\\BIG");
+    ASSERT_NE(big, nullptr);
+    EXPECT_EQ(big->entries().size(), static_cast<std::size_t>(Values - 1));
+    EXPECT_EQ(big->findValue("V199999")->value, StoredValue{Dword{9}});
+    EXPECT_EQ(big->findValue("V7")->value, StoredValue{Dword{0x77}});
+    EXPECT_EQ(big->findValue("V7")->name, "V7"); // the first spelling stays
+    EXPECT_EQ(big->findValue("V8"), nullptr);
+    EXPECT_EQ(std::next(big->entries().begin(), 8)->name, "V9");
+
+    // The removed tree went; the key made again afterwards stands last.
+    ASSERT_EQ(document->keys().size(), 2u);
+    EXPECT_EQ(document->keys().back().path(), "HKEY_CURRENT_USER\\keys\\k5");
+    EXPECT_EQ(document->findKey("HKEY_CURRENT_USER\\Keys\\K6"), nullptr);
+    EXPECT_EQ(ValueIn(FormatRegFile(*document), "HKEY_CURRENT_USER\\Keys\\K5", "B"),
+              StoredValue{Dword{2}});
+}
+
+TEST(RegFileFormat, RemovingAKeyTreeSparesKeysThatOnlyShareItsBeginning)
+{
+    RegDocument document;
+    for (const char* path : {"A\\B", "A\\B\\C", "A\\B!", "A\\BC", "A\\B\\C\\D", "A"})
+        document.keyFor(path);
+    EXPECT_TRUE(document.removeKeyTree("a\\b"));
+    std::vector<std::string> left;
+    for (const RegKey& key : document.keys())
+        left.push_back(key.path());
+    EXPECT_EQ(left, (std::vector<std::string>{"A\\B!", "A\\BC", "A"}));
+    EXPECT_FALSE(document.removeKeyTree("A\\B"));
 }
 
 } // namespace

@@ -102,6 +102,26 @@ TEST(RegFileStore, BrokenFileIsSetAsideBeforeTheNextSave)
     }
 }
 
+TEST(RegFileStore, OversizedFileIsSetAsideUnread)
+{
+    TempDir dir;
+    // Well-formed, but far beyond any settings file of this program.
+    std::string bytes =
+        Regedit({"", "[HKEY_CURRENT_USER\\" + Key + "]", "\"AskExit\"=dword:00000001"});
+    const std::string padding = "; " + std::string(1000, 'x') + "\r\n";
+    while (bytes.size() <= MaxSettingsFileBytes)
+        bytes += padding;
+    const auto file = dir.write("s.reg", bytes);
+    RegFileStore store(file);
+    EXPECT_TRUE(store.foundBrokenFile());
+    EXPECT_EQ(store.read(Key, "AskExit"), std::nullopt);
+
+    ASSERT_TRUE(store.write(Key, "AskExit", Dword{0}));
+    ASSERT_TRUE(store.commit());
+    EXPECT_EQ(ReadBytes(file + ".broken"), bytes);
+    EXPECT_EQ(RegFileStore(file).read(Key, "AskExit"), StoredValue{Dword{0}});
+}
+
 TEST(RegFileStore, EarlierBrokenCopiesAreNotOverwritten)
 {
     TempDir dir;

@@ -1,0 +1,20 @@
+# Writes the index file of every sample list into OUT, using ZELT; each list is
+# opened in a folder of its own, as section files share their index name.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+file(GLOB lists ${SAMPLES}/*.LST ${SAMPLES}/sections/*)
+foreach(list IN LISTS lists)
+  get_filename_component(name ${list} NAME)
+  get_filename_component(base ${list} NAME_WLE)
+  set(work ${OUT}/work/${name})
+  file(MAKE_DIRECTORY ${work})
+  file(COPY ${list} DESTINATION ${work})
+  # Section files become one topic unless every file is split.
+  execute_process(COMMAND ${ZELT} topics ${work}/${name} OUTPUT_QUIET RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "zelt topics ${name} failed")
+  endif()
+  file(COPY_FILE ${work}/${base}.zeltv ${OUT}/${name}.zeltv)
+endforeach()
+file(REMOVE_RECURSE ${OUT}/work)
+file(TOUCH ${OUT}/.made)
