@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fontconfig fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick poppler-utils
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 missing=()

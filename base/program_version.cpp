@@ -2,6 +2,10 @@
 
 #include "base/version.h"
 
+#ifdef _WIN32
+#include "base/version_resource.h"
+#endif
+
 #include <charconv>
 
 namespace zelt {
@@ -41,7 +45,12 @@ ProgramVersion ParseProgramVersion(std::string_view versionText)
 
 ProgramVersion ReadProgramVersion()
 {
+#ifdef _WIN32
+    ProgramVersion version =
+        ParseProgramVersion(ReadFileVersionText(RunningProgramFile()).value_or(""));
+#else
     ProgramVersion version = ParseProgramVersion(build::VersionText);
+#endif
 #ifdef ZELT_DEBUG_BUILD
     version.debugBuild = true;
 #endif

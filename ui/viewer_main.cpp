@@ -1,6 +1,7 @@
 #include "ui/viewer_main.h"
 
 #include "app/app_title.h"
+#include "base/program_parameters.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
 #include "ui/message_boxes.h"
@@ -14,6 +15,8 @@ namespace zelt {
 
 int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& beforeLoop)
 {
+    // Read before Qt sees them: Qt would take its own options ("-style",
+    // "-reverse", ...) out of them.
     const std::vector<std::string> parameters = ProgramParameters(argc, argv);
     // Qt gets no parameters: every one of them is the program's own.
     int qtArgc = 1;
