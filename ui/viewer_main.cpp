@@ -1,6 +1,7 @@
 #include "ui/viewer_main.h"
 
 #include "app/app_title.h"
+#include "base/file_io.h"
 #include "base/program_parameters.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
@@ -25,7 +26,7 @@ int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& bef
 
     QtMessageBoxes messages;
     const std::filesystem::path programFolder =
-        QCoreApplication::applicationDirPath().toStdString();
+        PathFromBytes(ToUtf8(QCoreApplication::applicationDirPath()));
     ProgramRun run(parameters, messages, OpenUserSettingsStore(), programFolder);
     messages.setParentWindow(&run.window());
     run.start();

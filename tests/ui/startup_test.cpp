@@ -57,6 +57,27 @@ TEST_F(StartupTest, HelpTopicsExistOnlyWithTheHelpFileBesideTheProgram)
     EXPECT_TRUE(window().findChild<QAction*>("HelpMenuSeparator1")->isVisible());
 }
 
+TEST_F(StartupTest, DataFilesOfTheInstallationServeWhenNoneLieBesideTheProgram)
+{
+    // The program folder stands for <prefix>/bin, so this is <prefix>/share/zeltview.
+    const std::filesystem::path installed = m_temp.path() / "share" / "zeltview";
+    std::filesystem::create_directories(installed);
+    WriteBytes(installed / "ZELTVIEW.HLP", "help");
+    WriteBytes(installed / "CATDESC.INI", "#68=Installed kernel\r\n");
+    writeList("SMALL.LST", SmallList());
+    start({"SMALL.LST"});
+    EXPECT_TRUE(m_run->program().helpFileAvailable);
+    EXPECT_EQ(m_run->program().helpFile, installed / "ZELTVIEW.HLP");
+    EXPECT_EQ(window().categoryBox().itemText(3), " Installed kernel");
+    m_run.reset();
+
+    WriteBytes(programFolder() / "ZELTVIEW.HLP", "help");
+    WriteBytes(programFolder() / "CATDESC.INI", "#68=Own kernel\r\n");
+    start({"SMALL.LST"});
+    EXPECT_EQ(m_run->program().helpFile, programFolder() / "ZELTVIEW.HLP");
+    EXPECT_EQ(window().categoryBox().itemText(3), " Own kernel");
+}
+
 TEST_F(StartupTest, StoredIndexModeWinsOverASwitchUnlessConfigClearComesFirst)
 {
     const std::string list = writeList("SMALL.LST", SmallList());
