@@ -76,6 +76,8 @@ void StatusBarPanels::fitToTopicCount(std::int32_t topicCount)
 
 void StatusBarPanels::layOutPanels()
 {
+    if (m_panels.back() == nullptr)
+        return;
     const QFontMetricsF metrics(font());
     QChar widestDigit = u'0';
     for (QChar digit = u'1'; digit <= u'9'; digit = QChar(digit.unicode() + 1)) {
