@@ -9,6 +9,8 @@ packages=(
   fontconfig fonts-liberation fonts-dejavu-core
   xvfb xauth x11-apps imagemagick poppler-utils
   libreoffice-writer-nogui xclip
+  g++-mingw-w64-x86-64-posix wine64 googletest
+  dpkg-dev librsvg2-bin desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace zelt {
@@ -11,6 +12,8 @@ struct ProgramState {
     // Settings are not written at exit (CONFIGNOSAVE, NOREGISTRY).
     bool noSaveSettings = false;
     bool helpFileAvailable = false;
+    // Where the help file was found; empty when it was not.
+    std::filesystem::path helpFile;
     // The folder the List menu lists, ending in a separator.
     std::string listDirectory;
     // Gates recording the pane ratio until the window has been shown once.

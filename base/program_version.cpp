@@ -3,6 +3,10 @@
 #include "base/code_page_437.h"
 #include "base/version.h"
 
+#ifdef _WIN32
+#include "base/version_resource.h"
+#endif
+
 #include <charconv>
 
 namespace zelt {
@@ -72,7 +76,12 @@ std::string VersionLabelText(const ProgramVersion& version)
 
 ProgramVersion ReadProgramVersion()
 {
+#ifdef _WIN32
+    ProgramVersion version =
+        ParseProgramVersion(ReadFileVersionText(RunningProgramFile()).value_or(""));
+#else
     ProgramVersion version = ParseProgramVersion(build::VersionText);
+#endif
 #ifdef ZELT_DEBUG_BUILD
     version.debugBuild = true;
 #endif

@@ -19,8 +19,10 @@ struct ProgramVersion {
 // nothing parsed leaves the major number at 2.
 ProgramVersion ParseProgramVersion(std::string_view versionText);
 
-// The version the program was built as. debugBuild is set only when the build
-// defines ZELT_DEBUG_BUILD.
+// The version the program was built as: on Windows the FileVersion of its own
+// version resource (read as above, so a program file without one is 2.0.0.0),
+// elsewhere the build's version. debugBuild is set only when the build defines
+// ZELT_DEBUG_BUILD.
 ProgramVersion ReadProgramVersion();
 
 // The About box's line, UTF-8: "Version: 2.1" with "ß" and the build number

@@ -1,6 +1,7 @@
 #include "browse/category_descriptions.h"
 
 #include "base/ascii_text.h"
+#include "base/program_data.h"
 #include "list/file_entry.h"
 
 #include <array>
@@ -103,9 +104,10 @@ CategoryDescriptions::FromFile(const std::filesystem::path& path)
 }
 
 CategoryDescriptions
-CategoryDescriptions::ForProgramFolder(const std::filesystem::path& programFolder)
+CategoryDescriptions::FromDataFolders(const std::vector<std::filesystem::path>& folders)
 {
-    auto fromFile = FromFile(programFolder / CategoryDescriptionFileName);
+    const auto file = FindProgramDataFile(folders, CategoryDescriptionFileName);
+    auto fromFile = file ? FromFile(*file) : std::nullopt;
     return fromFile ? std::move(*fromFile) : BuiltIn();
 }
 

@@ -23,8 +23,9 @@ public:
     // The file's lines in place of the whole built-in table; nothing when the
     // file cannot be read.
     static std::optional<CategoryDescriptions> FromFile(const std::filesystem::path& path);
-    // CATDESC.INI of the program's folder when it is readable, else the built-in table.
-    static CategoryDescriptions ForProgramFolder(const std::filesystem::path& programFolder);
+    // CATDESC.INI of the first of the program's data folders that holds one
+    // (ProgramDataFolders) when it is readable, else the built-in table.
+    static CategoryDescriptions FromDataFolders(const std::vector<std::filesystem::path>& folders);
 
     // The description of a code, "Unknown" when no line gives one.
     std::string describe(CategoryChar code) const;

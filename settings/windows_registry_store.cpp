@@ -1,38 +1,15 @@
 #include "settings/windows_registry_store.h"
 
-#define WIN32_LEAN_AND_MEAN
-#define NOMINMAX
+#include "base/windows_headers.h"
+#include "base/windows_text.h"
+
 #include <cstring>
 #include <cwchar>
 #include <type_traits>
-#include <windows.h>
 
 namespace zelt {
 
 namespace {
-
-std::wstring Wide(std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
-    return wide;
-}
-
-std::string Narrow(std::wstring_view wide)
-{
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
-    return text;
-}
 
 class KeyHandle {
 public:
@@ -59,7 +36,7 @@ bool SetValue(HKEY key, const std::wstring& name, DWORD type, const void* data, 
 
 bool SetText(HKEY key, const std::wstring& name, DWORD type, std::string_view text)
 {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideFromUtf8(text);
     return SetValue(key, name, type, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
 }
 
@@ -68,10 +45,10 @@ bool SetText(HKEY key, const std::wstring& name, DWORD type, std::string_view te
 std::optional<StoredValue> WindowsRegistryStore::read(std::string_view key, std::string_view name)
 {
     KeyHandle handle;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, KEY_QUERY_VALUE, handle.out()) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, WideFromUtf8(key).c_str(), 0, KEY_QUERY_VALUE,
+                      handle.out()) != ERROR_SUCCESS)
         return std::nullopt;
-    const std::wstring wideName = Wide(name);
+    const std::wstring wideName = WideFromUtf8(name);
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExW(handle.get(), wideName.c_str(), nullptr, &type, nullptr, &size) !=
@@ -96,7 +73,7 @@ std::optional<StoredValue> WindowsRegistryStore::read(std::string_view key, std:
         std::wstring wide(data.size() / sizeof(wchar_t), L'\0');
         std::memcpy(wide.data(), data.data(), wide.size() * sizeof(wchar_t));
         wide.resize(std::wcslen(wide.c_str()));
-        std::string text = Narrow(wide);
+        std::string text = Utf8FromWide(wide);
         if (type == REG_SZ)
             return Text{std::move(text)};
         return ExpandText{std::move(text)};
@@ -112,10 +89,11 @@ bool WindowsRegistryStore::write(std::string_view key, std::string_view name,
                                  const StoredValue& value)
 {
     KeyHandle handle;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, handle.out(), nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, WideFromUtf8(key).c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, handle.out(),
+                        nullptr) != ERROR_SUCCESS)
         return false;
-    const std::wstring wideName = Wide(name);
+    const std::wstring wideName = WideFromUtf8(name);
     return std::visit(
         [&](const auto& v) {
             using Kind = std::decay_t<decltype(v)>;
@@ -135,7 +113,7 @@ bool WindowsRegistryStore::write(std::string_view key, std::string_view name,
 
 void WindowsRegistryStore::deleteKey(std::string_view key)
 {
-    RegDeleteTreeW(HKEY_CURRENT_USER, Wide(key).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, WideFromUtf8(key).c_str());
 }
 
 } // namespace zelt

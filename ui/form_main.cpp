@@ -4,6 +4,8 @@
 #include "app/command_line.h"
 #include "app/command_state.h"
 #include "app/program_state.h"
+#include "base/error_messages.h"
+#include "base/program_data.h"
 #include "app/startup_list.h"
 #include "base/error_messages.h"
 #include "browse/category_box.h"
@@ -169,15 +171,17 @@ void TFormMain::formCreate()
 
     setWindowTitle(FromUtf8(AppTitle));
     m_hints = new HintHandler(*this, *m_status);
-    std::error_code error;
-    m_program.helpFileAvailable =
-        std::filesystem::is_regular_file(m_programFolder / HelpFileName, error);
+    const std::vector<std::filesystem::path> dataFolders = ProgramDataFolders(m_programFolder);
+    m_program.helpFile =
+        FindProgramDataFile(dataFolders, HelpFileName).value_or(std::filesystem::path());
+    m_program.helpFileAvailable = !m_program.helpFile.empty();
     setMinimumSize(m_bands->categoryBandMinWidth() + MinimumWidthBeyondCategoryBand,
                    MinimumWindowHeight);
-    m_descriptions = CategoryDescriptions::ForProgramFolder(m_programFolder);
+    m_descriptions = CategoryDescriptions::FromDataFolders(dataFolders);
     m_panel->setFirstColumnWidth(m_settings.TopicsColWidth);
     m_panel->gridDelegate()->setShowCategoryChar(m_settings.ShowCategoryChar);
     validateStartupDir();
+    std::error_code error;
     m_program.listDirectory = ListDirectoryOf(std::filesystem::current_path(error));
     m_list.files.listFileName = m_settings.DefStartupList;
     m_list.files.listKind = ListKindOf(m_settings.DefStartupList);

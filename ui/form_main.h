@@ -60,7 +60,8 @@ struct MainWindowServices {
     Launcher& launcher;
     // The command-line parameters without the program name.
     std::vector<std::string> arguments;
-    // Where the help file and CATDESC.INI are looked for.
+    // The folder of the program, where the help file and CATDESC.INI are looked
+    // for first (ProgramDataFolders).
     std::filesystem::path programFolder;
 };
 

@@ -21,7 +21,10 @@ namespace zelt {
 // the configuration dialog asks too.
 void TFormMain::createDialogs()
 {
-    m_helpWindow = std::make_unique<HelpWindowViewer>(m_programFolder / HelpFileName);
+    // Where the help file was found at start-up; without one, where it would
+    // be beside the program, so a later request still says it is missing.
+    m_helpWindow = std::make_unique<HelpWindowViewer>(
+        m_program.helpFile.empty() ? m_programFolder / HelpFileName : m_program.helpFile);
     m_help = std::make_unique<HelpRouter>(m_program.helpFileAvailable, *m_helpWindow);
     m_config = std::make_unique<TFormConfig>(
         ConfigDialogServices{

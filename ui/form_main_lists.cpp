@@ -189,8 +189,10 @@ void TFormMain::selectGridRow(int row)
 void TFormMain::updateStatusBar(StatusKind kind)
 {
     ApplyStatusUpdate(m_statusTexts, kind, StatusStateOf(m_list));
-    if (kind == StatusKind::ListChanged)
+    if (kind == StatusKind::ListChanged) {
         setWindowTitle(FromUtf8(m_statusTexts.caption));
+        m_status->fitToTopicCount(m_list.topicCount());
+    }
     for (int panel = 0; panel < HintHandler::HintPanel; ++panel)
         m_status->setPanelText(panel,
                                FromUtf8(m_statusTexts.panels[static_cast<std::size_t>(panel)]));

@@ -2,12 +2,6 @@
 
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
-#include "ui/qt_text.h"
-
-#ifdef Q_OS_WIN
-#include <shellapi.h>
-#include <windows.h>
-#endif
 
 namespace zelt {
 
@@ -27,25 +21,6 @@ void ProgramRun::start()
 {
     m_window->showMainWindow();
     m_window->openStartupList();
-}
-
-std::vector<std::string> ProgramParameters(int argc, char* argv[])
-{
-    std::vector<std::string> parameters;
-#ifdef Q_OS_WIN
-    // The wide command line keeps every character of a file name.
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    for (int i = 1; arguments != nullptr && i < count; ++i)
-        parameters.push_back(ToUtf8(QString::fromWCharArray(arguments[i])));
-    LocalFree(arguments);
-#else
-    for (int i = 1; i < argc; ++i)
-        parameters.emplace_back(argv[i]);
-#endif
-    return parameters;
 }
 
 } // namespace zelt

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/settings.h"
 #include "app/program_state.h"
+#include "settings/settings.h"
 
 #include <filesystem>
 #include <memory>
@@ -40,9 +40,5 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<TFormMain> m_window;
 };
-
-// The parameters the program was started with, read before Qt sees them:
-// Qt would take its own options ("-style", "-reverse", ...) out of them.
-std::vector<std::string> ProgramParameters(int argc, char* argv[]);
 
 } // namespace zelt

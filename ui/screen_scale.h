@@ -17,6 +17,8 @@ public:
     bool isDesignResolution() const noexcept { return pixelsPerInch() == 96.0; }
     double ratio() const noexcept { return pixelsPerInch() / 96.0; }
     double devicePixelRatio() const noexcept { return m_devicePixelRatio; }
+    // The same in widget pixels, which Qt scales by the device pixel ratio itself.
+    double widgetRatio() const noexcept { return m_logicalDpi / 96.0; }
 
     // The design size in physical pixels at this resolution, as widget pixels.
     int scaled(int designPixels) const noexcept;

@@ -1,10 +1,14 @@
 #include "ui/status_bar_panels.h"
 
+#include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QProgressBar>
 #include <QResizeEvent>
+#include <cmath>
 
 namespace zelt {
 
@@ -22,8 +26,6 @@ StatusBarPanels::StatusBarPanels(QWidget* parent)
         const bool last = panel == PanelCount - 1;
         if (last)
             label->setMinimumWidth(0);
-        else
-            label->setFixedWidth(m_widths[static_cast<std::size_t>(panel)]);
         addWidget(label, last ? 1 : 0);
         m_panels[static_cast<std::size_t>(panel)] = label;
     }
@@ -33,7 +35,7 @@ StatusBarPanels::StatusBarPanels(QWidget* parent)
     m_progress->setTextVisible(false);
     m_progress->setRange(0, 100);
     m_progress->hide();
-    placeProgressBar();
+    layOutPanels();
 }
 
 QString StatusBarPanels::panelText(int panel) const
@@ -59,12 +61,50 @@ int StatusBarPanels::panelWidth(int panel) const
 
 void StatusBarPanels::scalePanelWidths(const ScreenScale& scale)
 {
-    for (int panel = 0; panel < PanelCount; ++panel) {
-        auto& width = m_widths[static_cast<std::size_t>(panel)];
-        width = scale.scaled(width);
-        if (panel < PanelCount - 1)
-            m_panels[static_cast<std::size_t>(panel)]->setFixedWidth(width);
+    for (std::size_t panel = 0; panel < m_resolutionWidths.size(); ++panel)
+        m_resolutionWidths[panel] = scale.scaled(DesignWidths[panel]);
+    m_designAverageCharWidth = DesignFontAverageCharWidth * scale.widgetRatio();
+    layOutPanels();
+}
+
+void StatusBarPanels::fitToTopicCount(std::int32_t topicCount)
+{
+    if (topicCount == m_topicCount)
+        return;
+    m_topicCount = topicCount;
+    layOutPanels();
+}
+
+void StatusBarPanels::layOutPanels()
+{
+    if (m_panels.back() == nullptr)
+        return;
+    const QFontMetricsF metrics(font());
+    QChar widestDigit = u'0';
+    for (QChar digit = u'1'; digit <= u'9'; digit = QChar(digit.unicode() + 1)) {
+        if (metrics.horizontalAdvance(digit) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = digit;
     }
+    const auto texts =
+        WidestStatusPanelTexts(m_topicCount, static_cast<char>(widestDigit.unicode()));
+    // The text starts after the frame and the indent; set here, so it is known.
+    const int indent = static_cast<int>(std::lround(metrics.horizontalAdvance(u'x') / 2));
+    StatusTextWidths needed{};
+    for (std::size_t panel = 0; panel < needed.size(); ++panel) {
+        QLabel* label = m_panels[panel];
+        label->setIndent(indent);
+        if (!texts[panel].empty())
+            needed[panel] =
+                static_cast<int>(std::ceil(metrics.horizontalAdvance(FromUtf8(texts[panel])))) +
+                2 * label->frameWidth() + 2 * label->margin() + indent;
+    }
+    m_panels.back()->setIndent(indent);
+    m_widths =
+        FitStatusPanels(ScaleStatusPanelsForFont(m_resolutionWidths, metrics.averageCharWidth(),
+                                                 m_designAverageCharWidth),
+                        needed);
+    for (std::size_t panel = 0; panel + 1 < m_panels.size(); ++panel)
+        m_panels[panel]->setFixedWidth(m_widths[panel]);
     placeProgressBar();
 }
 
@@ -90,6 +130,13 @@ void StatusBarPanels::resizeEvent(QResizeEvent* event)
 {
     QStatusBar::resizeEvent(event);
     placeProgressBar();
+}
+
+void StatusBarPanels::changeEvent(QEvent* event)
+{
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        layOutPanels();
 }
 
 void StatusBarPanels::placeProgressBar()

@@ -2,6 +2,8 @@
 
 #include "app/app_title.h"
 #include "app/command_line.h"
+#include "base/file_io.h"
+#include "base/program_parameters.h"
 #include "settings/settings_store.h"
 #include "ui/form_main.h"
 #include "ui/launcher.h"
@@ -17,6 +19,8 @@ namespace zelt {
 
 int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& beforeLoop)
 {
+    // Read before Qt sees them: Qt would take its own options ("-style",
+    // "-reverse", ...) out of them.
     const std::vector<std::string> parameters = ProgramParameters(argc, argv);
     // Qt gets no parameters: every one of them is the program's own.
     int qtArgc = 1;
@@ -30,7 +34,7 @@ int RunViewer(int argc, char* argv[], const std::function<void(TFormMain&)>& bef
     StandardErrorMessages reports;
     MessageBoxes& messages = quits ? static_cast<MessageBoxes&>(reports) : boxes;
     const std::filesystem::path programFolder =
-        QCoreApplication::applicationDirPath().toStdString();
+        PathFromBytes(ToUtf8(QCoreApplication::applicationDirPath()));
     SystemLauncher launcher;
     ProgramRun run(parameters, messages, launcher, OpenUserSettingsStore(), programFolder);
     boxes.setParentWindow(&run.window());

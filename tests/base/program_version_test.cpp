@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "base/version_resource.h"
+#include "support/temp_dir.h"
+#endif
+
 namespace zelt::test {
 namespace {
 
@@ -64,6 +69,22 @@ TEST(ProgramVersion, DebugBuildIsNamedAfterTwoBlanks)
     EXPECT_EQ(VersionLabelText(Version(2, 1, 7, 5, true)), "Version: 2.1f  (Debug Build)");
     EXPECT_EQ(VersionLabelText(Version(2, 1, 0, 3, true)), "Version: 2.1\u00DF3  (Debug Build)");
 }
+#ifdef _WIN32
+TEST(ProgramVersion, OnWindowsTheProgramFilesVersionResourceGivesIt)
+{
+    // This test program carries the same generated resource as the programs.
+    EXPECT_EQ(ReadFileVersionText(RunningProgramFile()), std::string(build::VersionText));
+    const ProgramVersion version = ReadProgramVersion();
+    EXPECT_EQ(version.major, build::VersionMajor);
+    EXPECT_EQ(version.minor, build::VersionMinor);
+    EXPECT_EQ(version.release, build::VersionRelease);
+    EXPECT_EQ(version.build, build::VersionBuild);
+
+    const TempDir dir;
+    EXPECT_EQ(ReadFileVersionText(dir.write("PLAIN.EXE", "MZ not a program")), std::nullopt);
+    EXPECT_EQ(ReadFileVersionText(dir.file("MISSING.EXE")), std::nullopt);
+}
+#endif
 
 } // namespace
 } // namespace zelt::test

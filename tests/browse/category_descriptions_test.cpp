@@ -47,7 +47,7 @@ TEST(CategoryDescriptions, FileReplacesTheWholeTable)
 {
     test::TempDir dir;
     dir.write("CATDESC.INI", "#68=Kernel\r\n");
-    const auto table = CategoryDescriptions::ForProgramFolder(dir.path());
+    const auto table = CategoryDescriptions::FromDataFolders({dir.path() / "none", dir.path()});
     EXPECT_EQ(table.describe('D'), "Kernel");
     EXPECT_EQ(table.describe('A'), "Unknown");
     EXPECT_EQ(table.describe('!'), "Unknown");
@@ -74,7 +74,17 @@ TEST(CategoryDescriptions, MissingFileKeepsTheBuiltInTable)
 {
     test::TempDir dir;
     EXPECT_FALSE(CategoryDescriptions::FromFile(dir.file("CATDESC.INI")).has_value());
-    EXPECT_EQ(CategoryDescriptions::ForProgramFolder(dir.path()).describe('D'), "DOS kernel");
+    EXPECT_EQ(CategoryDescriptions::FromDataFolders({dir.path()}).describe('D'), "DOS kernel");
+}
+
+TEST(CategoryDescriptions, TheProgramsFolderComesBeforeTheInstallations)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.path() / "program");
+    dir.write("program/CATDESC.INI", "#68=Kernel\r\n");
+    dir.write("CATDESC.INI", "#68=Installed\r\n");
+    const auto table = CategoryDescriptions::FromDataFolders({dir.path() / "program", dir.path()});
+    EXPECT_EQ(table.describe('D'), "Kernel");
 }
 
 } // namespace

@@ -6,6 +6,10 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "support/exclusive_open.h"
+#endif
+
 namespace zelt::test {
 namespace {
 
@@ -193,9 +197,13 @@ TEST(ListLoader, UnreadableListReportsMessageOne)
 {
     TempDir dir;
     const std::string name = dir.write("PORTS.LST", SampleList());
+#ifdef _WIN32
+    const ExclusiveOpen otherProgram(name);
+#else
     fs::permissions(name, fs::perms::none);
     if (RunningAsRoot())
         GTEST_SKIP() << "file permissions do not bind root";
+#endif
     LoadedList list;
     const auto outcome = Open(list, name);
     EXPECT_FALSE(outcome.loaded);

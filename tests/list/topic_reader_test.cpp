@@ -63,6 +63,12 @@ TEST(TopicReader, FileCutShortWhileOpenFailsOnlyBeyondItsEnd)
     const std::string name = dir.write("A.LST", std::string(100, 'x'));
     auto reader = TopicReader::Open(name);
     ASSERT_TRUE(reader);
+#ifdef _WIN32
+    std::error_code error;
+    fs::resize_file(name, 40, error);
+    EXPECT_TRUE(error) << "an open list denies other writers";
+    GTEST_SKIP() << "no other program can cut the list short while it is open";
+#endif
     fs::resize_file(name, 40);
     EXPECT_FALSE(reader->read(60, 10));
     EXPECT_FALSE(reader->read(43, 0));

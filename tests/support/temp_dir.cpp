@@ -39,11 +39,31 @@ TempDir::~TempDir()
     std::filesystem::remove_all(m_path, error);
 }
 
+namespace {
+
+std::filesystem::path PathFromUtf8(std::string_view name)
+{
+    return std::u8string(name.begin(), name.end());
+}
+
+std::string Utf8Of(const std::filesystem::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+} // namespace
+
+std::string TempDir::file(std::string_view name) const
+{
+    return Utf8Of(m_path / PathFromUtf8(name));
+}
+
 std::string TempDir::write(std::string_view name, std::string_view bytes) const
 {
-    const auto path = m_path / name;
+    const auto path = m_path / PathFromUtf8(name);
     WriteBytes(path, bytes);
-    return path.string();
+    return Utf8Of(path);
 }
 
 std::string ReadBytes(const std::filesystem::path& path)

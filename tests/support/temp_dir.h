@@ -15,7 +15,8 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const noexcept { return m_path; }
-    std::string file(std::string_view name) const { return (m_path / name).string(); }
+    // Names and the paths returned are UTF-8, as the core takes them on every system.
+    std::string file(std::string_view name) const;
     std::string write(std::string_view name, std::string_view bytes) const;
 
 private:

@@ -164,7 +164,9 @@ TEST_F(MainWindowTest, ProgressBarLiesOverTheFirstThreePanels)
     EXPECT_TRUE(progress->isVisible());
     EXPECT_EQ(progress->geometry().left(), 0);
     EXPECT_EQ(progress->geometry().top(), 2);
-    EXPECT_EQ(progress->width(), 170 + 60 + 60);
+    const StatusBarPanels& panels = window().statusPanels();
+    EXPECT_EQ(progress->width(),
+              panels.panelWidth(0) + panels.panelWidth(1) + panels.panelWidth(2));
     EXPECT_EQ(progress->height(), window().statusPanels().height() - 2);
 }
 

@@ -24,9 +24,10 @@ TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithTheDesignLayout)
     EXPECT_TRUE(form.isMaximized());
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(panel(i), "") << i;
-    EXPECT_EQ(form.statusPanels().panelWidth(0), 170);
-    EXPECT_EQ(form.statusPanels().panelWidth(1), 60);
-    EXPECT_EQ(form.statusPanels().panelWidth(2), 60);
+    // The design's widths, or wider for a font wider than the design's.
+    EXPECT_GE(form.statusPanels().panelWidth(0), 170);
+    EXPECT_GE(form.statusPanels().panelWidth(1), 60);
+    EXPECT_GE(form.statusPanels().panelWidth(2), 60);
     EXPECT_EQ(form.minimumWidth(), 86 + 25);
     EXPECT_EQ(form.minimumHeight(), 180);
     EXPECT_FALSE(form.categoryBox().isEnabled());
@@ -55,6 +56,27 @@ TEST_F(StartupTest, HelpTopicsExistOnlyWithTheHelpFileBesideTheProgram)
     window().updateCommands();
     EXPECT_TRUE(window().commandActions().command(CommandId::HelpHelpIndex)->isVisible());
     EXPECT_TRUE(window().findChild<QAction*>("HelpMenuSeparator1")->isVisible());
+}
+
+TEST_F(StartupTest, DataFilesOfTheInstallationServeWhenNoneLieBesideTheProgram)
+{
+    // The program folder stands for <prefix>/bin, so this is <prefix>/share/zeltview.
+    const std::filesystem::path installed = m_temp.path() / "share" / "zeltview";
+    std::filesystem::create_directories(installed);
+    WriteBytes(installed / "ZELTVIEW.HLP", "help");
+    WriteBytes(installed / "CATDESC.INI", "#68=Installed kernel\r\n");
+    writeList("SMALL.LST", SmallList());
+    start({"SMALL.LST"});
+    EXPECT_TRUE(m_run->program().helpFileAvailable);
+    EXPECT_EQ(m_run->program().helpFile, installed / "ZELTVIEW.HLP");
+    EXPECT_EQ(window().categoryBox().itemText(3), " Installed kernel");
+    m_run.reset();
+
+    WriteBytes(programFolder() / "ZELTVIEW.HLP", "help");
+    WriteBytes(programFolder() / "CATDESC.INI", "#68=Own kernel\r\n");
+    start({"SMALL.LST"});
+    EXPECT_EQ(m_run->program().helpFile, programFolder() / "ZELTVIEW.HLP");
+    EXPECT_EQ(window().categoryBox().itemText(3), " Own kernel");
 }
 
 TEST_F(StartupTest, StoredIndexModeWinsOverASwitchUnlessConfigClearComesFirst)
