@@ -1,11 +1,15 @@
 #include "app/configuration.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 
 namespace zelt {
 namespace {
+
+// The List menu's folder ends in the system's own separator.
+const std::string Separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
 
 // Folders and files by name; the current directory as the system would
 // report it (symbolic names resolved), here upper-cased.
@@ -156,7 +160,7 @@ TEST_F(ApplyCase, OkWithoutChangesKeepsEverythingAndRedoesNothing)
     EXPECT_EQ(applied.settings, settings);
     EXPECT_EQ(applied.viewFont, viewFont);
     EXPECT_EQ(applied.effects, ConfigEffects{});
-    EXPECT_EQ(applied.listDirectory, "/LISTS/");
+    EXPECT_EQ(applied.listDirectory, "/LISTS" + Separator);
 }
 
 TEST_F(ApplyCase, ExistingListsFolderBecomesCurrentAsTheSystemReportsIt)
@@ -166,7 +170,7 @@ TEST_F(ApplyCase, ExistingListsFolderBecomesCurrentAsTheSystemReportsIt)
     const ConfigApplied applied = apply(controls);
     EXPECT_EQ(files.current, "/OTHER");
     EXPECT_EQ(applied.settings.DefStartupDir, "/OTHER");
-    EXPECT_EQ(applied.listDirectory, "/OTHER/");
+    EXPECT_EQ(applied.listDirectory, "/OTHER" + Separator);
     EXPECT_TRUE(applied.effects.rebuildListMenu);
     EXPECT_FALSE(applied.effects.repaintGrid);
     EXPECT_FALSE(applied.effects.reloadTopic);
@@ -181,7 +185,7 @@ TEST_F(ApplyCase, MissingOrEmptyListsFolderClearsItAndGoesToTheProgramFolder)
         const ConfigApplied applied = apply(controls);
         EXPECT_EQ(applied.settings.DefStartupDir, "") << typed;
         EXPECT_EQ(files.current, "/PROG") << typed;
-        EXPECT_EQ(applied.listDirectory, "/PROG/") << typed;
+        EXPECT_EQ(applied.listDirectory, "/PROG" + Separator) << typed;
         EXPECT_TRUE(applied.effects.rebuildListMenu) << typed;
     }
 }

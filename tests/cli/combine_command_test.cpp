@@ -80,8 +80,14 @@ TEST_F(CombineCommandTest, FailuresSayWhichFileAndKeepEverything)
     const auto run = RunCli({"combine", "--delete", folder()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, m_dir.file("PORTS.LST") + ": 1 section, 5 bytes\n");
+#ifdef _WIN32
+    // Windows refuses to open a folder as a file before anything can look at it.
+    const auto reason = std::errc::permission_denied;
+#else
+    const auto reason = std::errc::is_a_directory;
+#endif
     EXPECT_EQ(run.err, "zelt: Cannot open file " + m_dir.file("INTERRUP.B") + " (" +
-                           std::make_error_code(std::errc::is_a_directory).message() + ")\n");
+                           std::make_error_code(reason).message() + ")\n");
     EXPECT_EQ(bytesOf("INTERRUP.LST"), "the old list");
     EXPECT_EQ(bytesOf("INTERRUP.A"), "first");
 }

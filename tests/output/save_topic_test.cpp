@@ -69,6 +69,9 @@ TEST(SaveTopic, FoldersThatCannotTakeTheFileFail)
 TEST(SaveTopic, ALockedFolderKeepsTheOldFile)
 {
     const TempDir dir;
+#ifdef _WIN32
+    GTEST_SKIP() << "a read-only folder still takes new files on Windows";
+#endif
     if (RunningAsRoot())
         GTEST_SKIP() << "folder permissions do not hold for root";
     const fs::path locked = dir.path() / "locked";

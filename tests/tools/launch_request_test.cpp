@@ -10,11 +10,13 @@ namespace fs = std::filesystem;
 
 using Kind = LaunchRequest::Kind;
 
+#ifndef _WIN32
 void WriteProgram(const fs::path& path, bool executable)
 {
     WriteBytes(path, "#!/bin/sh\n");
     fs::permissions(path, executable ? fs::perms::owner_all : fs::perms::owner_read);
 }
+#endif
 
 TEST(ExploreFolderRequest, ShellExploreOnWindowsAndTheDesktopElsewhere)
 {
