@@ -8,7 +8,6 @@
 #include "list/topic_reader.h"
 #include "search/locate_topic.h"
 #include "search/topic_line_search.h"
-#include "search/view_text.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -81,7 +80,7 @@ void BM_SearchWholeListAsOneTopic(benchmark::State& state)
         state.SkipWithError("cannot read the list");
         return;
     }
-    const std::string text = zelt::ViewSearchText(*bytes);
+    const std::string text = zelt::ViewBytes(*bytes);
     const zelt::SearchPattern pattern("QZXJ", {state.range(0) != 0, false});
     for (auto _ : state) {
         const auto hit = pattern.options().matchCase

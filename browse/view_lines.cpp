@@ -105,4 +105,17 @@ std::u16string ViewText(std::string_view shown, std::span<const LineRange> lines
     return text;
 }
 
+std::string ViewBytes(std::string_view shown)
+{
+    std::string bytes;
+    bytes.reserve(shown.size());
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const char c = shown[at];
+        if (c == '\r' && at + 1 < shown.size() && shown[at + 1] == '\n')
+            continue;
+        bytes += c == '\r' ? '\n' : c;
+    }
+    return bytes;
+}
+
 } // namespace zelt

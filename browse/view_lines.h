@@ -45,6 +45,10 @@ struct LineRange {
 // line end has an empty last line.
 std::vector<LineRange> SplitViewLines(std::string_view shown);
 
+// The shown bytes with every line end (CR LF, a lone CR or a lone LF) one LF:
+// one byte per view position for a topic without cut lines.
+std::string ViewBytes(std::string_view shown);
+
 // Number of view characters of the whole text.
 std::size_t ViewLength(std::span<const LineRange> lines) noexcept;
 

@@ -9,20 +9,7 @@ namespace zelt {
 
 TopicDocument DocumentOfShownBytes(std::string_view shown, std::vector<FormatSpan> spans)
 {
-    TopicDocument document{{}, std::move(spans)};
-    document.text.reserve(shown.size());
-    for (std::size_t at = 0; at < shown.size();) {
-        const std::size_t lineEnd = shown.find_first_of("\r\n", at);
-        const std::size_t stop = std::min(lineEnd, shown.size());
-        document.text.append(shown.substr(at, stop - at));
-        if (lineEnd == std::string_view::npos)
-            break;
-        document.text += '\n';
-        at = lineEnd + 1;
-        if (shown[lineEnd] == '\r' && at < shown.size() && shown[at] == '\n')
-            ++at;
-    }
-    return document;
+    return {ViewBytes(shown), std::move(spans)};
 }
 
 std::string BytesOfViewText(std::u16string_view viewText)

@@ -3,7 +3,6 @@
 #include "browse/view_lines.h"
 #include "ui/qt_text.h"
 #include "ui/topic_mime_data.h"
-#include "search/view_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -56,7 +55,7 @@ void TopicView::setTopicText(std::string_view shown)
 {
     m_references.clear();
     m_spans.clear();
-    m_searchText = ViewSearchText(shown);
+    m_viewBytes.reset();
     const std::vector<LineRange> lines = SplitViewLines(shown);
     document()->setPlainText(QString::fromStdU16String(ViewText(shown, lines)));
     QTextCharFormat markFormat;
@@ -118,7 +117,7 @@ void TopicView::clearTopic()
 {
     m_references.clear();
     m_spans.clear();
-    m_searchText.clear();
+    m_viewBytes.reset();
     clear();
 }
 
@@ -146,12 +145,20 @@ QString TopicView::referenceAt(const QPoint& viewportPos) const
     return m_references[id];
 }
 
+const std::string& TopicView::searchText() const
+{
+    if (!m_viewBytes) {
+        const QString text = document()->toRawText();
+        m_viewBytes =
+            BytesOfViewText(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                                static_cast<std::size_t>(text.size())));
+    }
+    return *m_viewBytes;
+}
+
 TopicDocument TopicView::topicDocument() const
 {
-    const QString text = document()->toRawText();
-    return {BytesOfViewText(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                                static_cast<std::size_t>(text.size()))),
-            m_spans};
+    return {searchText(), m_spans};
 }
 
 TopicDocument TopicView::topicDocument(int start, int end) const

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QTextEdit>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +34,9 @@ public:
     // The caret to the start and the beginning of the topic in sight.
     void showStart();
 
-    // The shown text as its search sees it, one byte per view position.
-    const std::string& searchText() const noexcept { return m_searchText; }
+    // The view's text in code page 437, one byte per view position (a line
+    // break is LF), made when first asked for after the text changed.
+    const std::string& searchText() const;
     // Selects view positions [start, start + length) and brings them into sight.
     void selectRange(int start, int length);
 
@@ -63,7 +65,7 @@ protected:
 private:
     QStringList m_references;
     std::vector<FormatSpan> m_spans;
-    std::string m_searchText;
+    mutable std::optional<std::string> m_viewBytes;
     QString m_pressedReference;
 };
 

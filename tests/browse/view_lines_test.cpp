@@ -109,5 +109,14 @@ TEST(ViewLines, OneHugeLineGivesASmallView)
     EXPECT_EQ(view.size(), MaxViewLineLength + 1);
 }
 
+TEST(ViewLines, ViewBytesHaveOneBytePerLineEnd)
+{
+    EXPECT_EQ(ViewBytes("a\r\nb\rc\nd\n\re"), "a\nb\nc\nd\n\ne");
+    EXPECT_EQ(ViewBytes("\r\n\r\n"), "\n\n");
+    EXPECT_EQ(ViewBytes("tab\there\x01"), "tab\there\x01");
+    EXPECT_EQ(ViewBytes("end\r"), "end\n");
+    EXPECT_EQ(ViewBytes(""), "");
+}
+
 } // namespace
 } // namespace zelt::test

@@ -1,6 +1,5 @@
 #include "search/search_text.h"
 #include "search/topic_line_search.h"
-#include "search/view_text.h"
 
 #include <gtest/gtest.h>
 
@@ -112,15 +111,6 @@ TEST(SearchText, TheShownTopicIsSearchedForwardFromAPosition)
     EXPECT_FALSE(FindForward(text, dos, 13));
     // A line end separates words.
     EXPECT_EQ(FindForward(Haystack("x\nDOS\ny", dos), dos, 0), 2u);
-}
-
-TEST(SearchText, ViewTextHasOneCharacterPerLineEnd)
-{
-    EXPECT_EQ(ViewSearchText("a\r\nb\rc\nd\n\re"), "a\nb\nc\nd\n\ne");
-    EXPECT_EQ(ViewSearchText("\r\n\r\n"), "\n\n");
-    EXPECT_EQ(ViewSearchText("tab\there\x01"), "tab\there\x01");
-    EXPECT_EQ(ViewSearchText("end\r"), "end\n");
-    EXPECT_EQ(ViewSearchText(""), "");
 }
 
 } // namespace
