@@ -49,8 +49,7 @@ ConfigControls LoadConfigControls(const Settings& settings, const TopicFont& vie
 
 bool LocalConfigFileSystem::isDirectory(const std::string& name) const
 {
-    std::error_code error;
-    return !name.empty() && std::filesystem::is_directory(PathFromBytes(name), error);
+    return IsExistingFolder(name);
 }
 
 bool LocalConfigFileSystem::isFile(const std::string& name) const

@@ -57,6 +57,18 @@ std::string BytesFromPath(const fs::path& path)
 #endif
 }
 
+bool IsSameFile(std::string_view a, std::string_view b)
+{
+    std::error_code error;
+    return a == b || fs::equivalent(PathFromBytes(a), PathFromBytes(b), error);
+}
+
+bool IsExistingFolder(std::string_view name)
+{
+    std::error_code error;
+    return !name.empty() && fs::is_directory(PathFromBytes(name), error);
+}
+
 FileHandle OpenSharedRead(const fs::path& path)
 {
 #ifdef _WIN32

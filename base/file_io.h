@@ -11,6 +11,12 @@
 namespace zelt {
 
 std::filesystem::path PathFromBytes(std::string_view name);
+
+// Whether two names lead to one file (the same name, or links and spellings
+// of one existing file).
+bool IsSameFile(std::string_view a, std::string_view b);
+// Whether a name is that of an existing folder; an empty name is none.
+bool IsExistingFolder(std::string_view name);
 // The reverse: a path as the core keeps names (UTF-8 on Windows).
 std::string BytesFromPath(const std::filesystem::path& path);
 

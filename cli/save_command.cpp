@@ -15,12 +15,6 @@ namespace {
 constexpr char Usage[] = "usage: zelt save LIST N FILE\n";
 constexpr Rgb WindowsHighlight{0, 120, 215};
 
-bool IsSameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(PathFromBytes(a), PathFromBytes(b), error);
-}
-
 } // namespace
 
 OutputStyle DefaultViewStyle()

@@ -18,12 +18,6 @@ LoadOutcome Failed(LoadedList& list, ErrorNumber error)
     return {false, TopicSource::None, error};
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return a == b || std::filesystem::equivalent(PathFromBytes(a), PathFromBytes(b), error);
-}
-
 } // namespace
 
 bool ParsesDividers(std::string_view listFileName, bool onlyParseLst)
@@ -52,7 +46,7 @@ LoadOutcome LoadListTopics(LoadedList& list, const LoadRequest& request, LoadObs
     files.indexFileEntry = ReadFileEntry(PathFromBytes(files.indexFileName));
 
     // A list that is itself named like an index file must never be overwritten.
-    const bool indexAllowed = !SameFile(files.listFileName, files.indexFileName);
+    const bool indexAllowed = !IsSameFile(files.listFileName, files.indexFileName);
     const IndexMode mode = request.indexMode;
     const bool indexUsable = indexAllowed && files.indexFileEntry && !request.forceRebuild &&
                              IsIndexCurrent(files.listFileEntry, *files.indexFileEntry) &&

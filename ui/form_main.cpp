@@ -4,10 +4,9 @@
 #include "app/command_line.h"
 #include "app/command_state.h"
 #include "app/program_state.h"
-#include "base/error_messages.h"
-#include "base/program_data.h"
 #include "app/startup_list.h"
 #include "base/error_messages.h"
+#include "base/program_data.h"
 #include "browse/category_box.h"
 #include "browse/pane_layout.h"
 #include "help/help_file.h"
@@ -17,8 +16,8 @@
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
-#include "ui/form_find.h"
 #include "ui/form_config.h"
+#include "ui/form_find.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
 #include "ui/hint_handler.h"
@@ -51,12 +50,6 @@ namespace {
 
 constexpr int MinimumWindowHeight = 180;
 constexpr int MinimumWidthBeyondCategoryBand = 25;
-
-bool IsDirectory(const std::string& name)
-{
-    std::error_code error;
-    return !name.empty() && std::filesystem::is_directory(PathFromBytes(name), error);
-}
 
 } // namespace
 
@@ -196,7 +189,7 @@ LayoutControls TFormMain::layoutControls()
 void TFormMain::validateStartupDir()
 {
     std::error_code error;
-    if (IsDirectory(m_settings.DefStartupDir))
+    if (IsExistingFolder(m_settings.DefStartupDir))
         std::filesystem::current_path(PathFromBytes(m_settings.DefStartupDir), error);
     else
         m_settings.DefStartupDir.clear();
