@@ -160,6 +160,12 @@ TEST_F(PanesTest, HeaderDragsChangeOnlyTheTopicColumn)
     panel().panelTopics()->resize(panel().panelTopics()->width() - 30,
                                   panel().panelTopics()->height());
     EXPECT_EQ(titleColumn(), grid.width() - 140 - 2);
+
+    // A double click on the divider sizes nothing to its contents.
+    header.resizeSection(0, 60);
+    QTest::mouseDClick(header.viewport(), Qt::LeftButton, {},
+                       QPoint(header.sectionSize(0) - 1, header.height() / 2));
+    EXPECT_EQ(header.sectionSize(0), 60);
 }
 
 TEST_F(PanesTest, TheGridsRowsFollowTheViewFontSize)
