@@ -7,9 +7,12 @@ namespace zelt {
 
 std::optional<OpenListMessage> MissingListMessage(std::string_view listFileName)
 {
-    std::error_code error;
-    if (!listFileName.empty() && std::filesystem::exists(PathFromBytes(listFileName), error))
-        return std::nullopt;
+    if (!listFileName.empty()) {
+        std::error_code error;
+        const auto status = std::filesystem::status(PathFromBytes(listFileName), error);
+        if (!error && std::filesystem::exists(status) && !std::filesystem::is_directory(status))
+            return std::nullopt;
+    }
     return OpenListMessage{std::nullopt, UnableToFindText(listFileName)};
 }
 

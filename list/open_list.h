@@ -28,8 +28,9 @@ struct OpenListResult {
     bool opened() const noexcept { return stream.has_value(); }
 };
 
-// "Unable to find" for a list that is not there; nothing when it is. The
-// viewer asks first, so that a missing file leaves the open list as it is.
+// "Unable to find" for a name that is no file: nothing there, or a folder
+// (also through a link); nothing when it is a file. The viewer asks first, so
+// that a missing file leaves the open list as it is.
 std::optional<OpenListMessage> MissingListMessage(std::string_view listFileName);
 
 // Opens a list the way the viewer and zelt both do: the topics come from the

@@ -6,6 +6,7 @@
 #include "search/locate_topic.h"
 #include "search/search_messages.h"
 #include "ui/busy_window.h"
+#include "ui/design_layout.h"
 #include "ui/message_boxes.h"
 #include "ui/qt_text.h"
 #include "ui/search_window.h"
@@ -65,25 +66,25 @@ TFormFind::TFormFind(SearchWindow& window, MessageBoxes& messages, QWidget* pare
     QFont designFont(QStringLiteral("MS Sans Serif"));
     designFont.setPointSize(8);
     setFont(designFont);
-    setFixedSize(ClientWidth, ClientHeight);
     createControls();
 }
 
 void TFormFind::createControls()
 {
+    DesignLayout layout;
     m_findButton = new QPushButton(QStringLiteral("Find"), this);
     m_findButton->setObjectName(QStringLiteral("FindButton"));
-    m_findButton->setGeometry(239, 14, 75, 23);
+    layout.place(*m_findButton, 239, 14, 75, 23);
     m_findButton->setDefault(true);
     connect(m_findButton, &QPushButton::clicked, this, &TFormFind::findButtonClick);
 
     m_closeButton = new QPushButton(QStringLiteral("Cancel"), this);
     m_closeButton->setObjectName(QStringLiteral("CloseButton"));
-    m_closeButton->setGeometry(239, 48, 75, 23);
+    layout.place(*m_closeButton, 239, 48, 75, 23);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     m_textGroup = new QGroupBox(QStringLiteral("Text to find"), this);
-    m_textGroup->setGeometry(10, 8, 217, 73);
+    layout.place(*m_textGroup, 10, 8, 217, 73);
     m_findText = new QComboBox(m_textGroup);
     m_findText->setObjectName(QStringLiteral("FindTextEdit"));
     m_findText->setEditable(true);
@@ -91,24 +92,25 @@ void TFormFind::createControls()
     // what is searched: no insertion on Enter, no completion from the history.
     m_findText->setInsertPolicy(QComboBox::NoInsert);
     m_findText->setCompleter(nullptr);
-    m_findText->setGeometry(10, 18, 198, m_findText->sizeHint().height());
+    layout.place(*m_findText, 10, 18, 198);
     m_matchCase = new QCheckBox(QStringLiteral("Case sensitive"), m_textGroup);
     m_matchCase->setObjectName(QStringLiteral("FindMatchCase"));
-    m_matchCase->setGeometry(10, 48, 90, 17);
+    layout.place(*m_matchCase, 10, 48, 90, 17);
     m_wholeWords = new QCheckBox(QStringLiteral("Whole words only"), m_textGroup);
     m_wholeWords->setObjectName(QStringLiteral("FindWholeWords"));
-    m_wholeWords->setGeometry(104, 48, 103, 17);
+    layout.place(*m_wholeWords, 104, 48, 103, 17);
 
     m_searchInRadio = new QGroupBox(QStringLiteral("Search in"), this);
     m_searchInRadio->setObjectName(QStringLiteral("SearchInRadio"));
-    m_searchInRadio->setGeometry(10, 88, 217, 84);
+    layout.place(*m_searchInRadio, 10, 88, 217, 84);
     m_scopes = new QButtonGroup(this);
     for (int index = 0; index < static_cast<int>(ScopeCaptions.size()); ++index) {
         auto* item =
             new QRadioButton(ScopeCaptions[static_cast<std::size_t>(index)], m_searchInRadio);
-        item->setGeometry(8, 18 + index * 20, 201, 17);
+        layout.place(*item, 8, 18 + index * 20, 201, 17);
         m_scopes->addButton(item, index);
     }
+    setFixedSize(layout.finish(ClientWidth, ClientHeight));
 }
 
 QString TFormFind::findText() const

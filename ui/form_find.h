@@ -26,6 +26,7 @@ class TFormFind final : public QDialog {
     Q_OBJECT
 
 public:
+    // The design's client area; wider and taller where the font needs it.
     static constexpr int ClientWidth = 324;
     static constexpr int ClientHeight = 182;
 

@@ -15,6 +15,7 @@
 #include "ui/open_list_request.h"
 #include "ui/pane_layout_controller.h"
 #include "ui/qt_text.h"
+#include "ui/see_also_key.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
 #include "ui/topic_view.h"
@@ -22,7 +23,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QShortcut>
 #include <QToolButton>
 
 namespace zelt {
@@ -85,9 +85,7 @@ void TFormMain::connectCommands()
             [this](QAction* item) { followReference(item->data().toString()); });
     connect(m_panel->topicView(), &TopicView::referenceClicked, this, &TFormMain::followReference);
 
-    auto* seeAlsoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Menu), this);
-    seeAlsoKey->setContext(Qt::WindowShortcut);
-    connect(seeAlsoKey, &QShortcut::activated, m_panel, &MainPanel::popUpSeeAlsoMenu);
+    new SeeAlsoKey(*this, [this] { m_panel->popUpSeeAlsoMenu(); });
 }
 
 void TFormMain::listOtherClick()

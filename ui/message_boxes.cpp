@@ -4,8 +4,8 @@
 #include "ui/font_dialog.h"
 #include "ui/qt_text.h"
 
-#include <QDialog>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -18,29 +18,19 @@ int MessageBoxes::execDialog(QDialog& dialog)
     return dialog.exec();
 }
 
-void QtMessageBoxes::inform(const QString& text)
-{
-    QMessageBox::information(m_parent, QString::fromLatin1(InformationTitle), text);
-}
-
-void QtMessageBoxes::warn(const QString& text)
-{
-    QMessageBox::warning(m_parent, QString::fromLatin1(WarningTitle), text);
-}
-
-void QtMessageBoxes::error(const QString& text)
-{
-    QMessageBox::critical(m_parent, FromUtf8(AppTitle), text);
-}
-
-bool QtMessageBoxes::confirm(const QString& text)
-{
-    return QMessageBox::question(m_parent, QString::fromLatin1(ConfirmTitle), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
-}
-
 namespace {
+
+// Never as markup: a searched "<b>zz" is shown as typed.
+QMessageBox::StandardButton ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                                    const QString& text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::Ok)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
 
 // "*.*" is any file on Windows; elsewhere it asks for a dot in the name, so
 // there the pattern behind the same caption is "*".
@@ -56,6 +46,27 @@ QStringList PlatformNameFilters(QStringList filters)
 }
 
 } // namespace
+
+void QtMessageBoxes::inform(const QString& text)
+{
+    ShowBox(m_parent, QMessageBox::Information, QString::fromLatin1(InformationTitle), text);
+}
+
+void QtMessageBoxes::warn(const QString& text)
+{
+    ShowBox(m_parent, QMessageBox::Warning, QString::fromLatin1(WarningTitle), text);
+}
+
+void QtMessageBoxes::error(const QString& text)
+{
+    ShowBox(m_parent, QMessageBox::Critical, FromUtf8(AppTitle), text);
+}
+
+bool QtMessageBoxes::confirm(const QString& text)
+{
+    return ShowBox(m_parent, QMessageBox::Question, QString::fromLatin1(ConfirmTitle), text,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
 
 std::optional<QString> QtMessageBoxes::chooseFileToOpen(const OpenFileRequest& request)
 {

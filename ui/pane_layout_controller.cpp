@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFrame>
+#include <QScrollBar>
 #include <QSplitter>
 
 namespace zelt {
@@ -53,10 +54,16 @@ void PaneLayoutController::toggleZoom()
         view.show();
         view.setFocus();
     } else {
+        // Shown again, the grid would scroll its current row into whatever
+        // height the pane has at that moment, before the panes are fitted.
+        TopicsGrid& grid = *m_panel.grid();
+        const int scrolled = grid.verticalScrollBar()->value();
         m_panel.panelTopics()->show();
         m_panel.splitter()->refresh();
         m_panel.fitPanes();
-        m_panel.grid()->setFocus();
+        grid.verticalScrollBar()->setValue(scrolled);
+        grid.scrollTo(grid.currentIndex());
+        grid.setFocus();
     }
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "ui/screen_scale.h"
+#include "ui/design_layout.h"
 
 #include <QDialog>
-#include <QRect>
-#include <vector>
 
 namespace zelt {
 
@@ -17,23 +15,17 @@ public:
 protected:
     // A control's rectangle in design pixels, relative to its parent; a height
     // of 0 keeps the control's own.
-    void place(QWidget& control, int left, int top, int width, int height = 0);
-    // Sets every placed control and the client area. The design fits its
-    // texts in the font it was drawn with; where this font needs more room,
-    // the whole layout is widened by the same factor.
+    void place(QWidget& control, int left, int top, int width, int height = 0)
+    {
+        m_layout.place(control, left, top, width, height);
+    }
+    // Sets every placed control and the client area, with room for the texts
+    // in this font (see DesignLayout).
     void finishLayout(int clientWidth, int clientHeight);
-    int scaled(int designPixels) const { return m_scale.scaled(designPixels); }
+    int scaled(int designPixels) const { return m_layout.scaled(designPixels); }
 
 private:
-    struct Placement {
-        QWidget* control;
-        QRect design;
-    };
-
-    double widthFactor() const;
-
-    ScreenScale m_scale;
-    std::vector<Placement> m_placements;
+    DesignLayout m_layout;
 };
 
 } // namespace zelt

@@ -41,6 +41,9 @@ TopicsGrid::TopicsGrid(QWidget* parent)
         if (!m_sizingColumns)
             Q_EMIT headerSectionDragged(section);
     });
+    // A double click on a divider would size the column to its texts, without
+    // the category box; the width changes only by dragging.
+    horizontalHeader()->disconnect(SIGNAL(sectionHandleDoubleClicked(int)), this);
 }
 
 int TopicsGrid::currentRow() const
@@ -109,7 +112,9 @@ void TopicsGrid::keyPressEvent(QKeyEvent* event)
         handleKey(*key);
         return;
     }
-    QTableView::keyPressEvent(event);
+    // Nothing else, not even the view's copy of the current cell on Ctrl+C
+    // while the Copy command is greyed.
+    event->ignore();
 }
 
 // Only the left button alone selects. The buttons are filtered here rather than

@@ -61,7 +61,7 @@ TEST(TopicsCommand, FailuresGoToStandardErrorWithNonZeroExit)
     fs::create_directory(dir.file("FOLDER.LST"));
     run = RunCli({"topics", dir.file("FOLDER.LST")});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Unable to load list !"), std::string::npos);
+    EXPECT_EQ(run.err, "zelt: Unable to find \"FOLDER.LST\" !\n");
 
     run = RunCli({"topics"});
     EXPECT_EQ(run.exitCode, 2);

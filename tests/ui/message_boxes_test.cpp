@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace zelt::test {
 namespace {
@@ -14,6 +16,7 @@ struct ShownBox {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
+    Qt::TextFormat format = Qt::AutoText;
 };
 
 // Reads the box that the call opens, then presses one of its buttons.
@@ -28,6 +31,7 @@ ShownBox ShowAndAnswer(Call call, QMessageBox::StandardButton answer = QMessageB
         shown.title = box->windowTitle();
         shown.text = box->text();
         shown.icon = box->icon();
+        shown.format = box->textFormat();
         for (QAbstractButton* button : box->buttons())
             shown.buttons.append(button->text().remove(QLatin1Char('&')));
         shown.buttons.sort();
@@ -72,6 +76,23 @@ TEST(QtMessageBoxes, ConfirmAsksYesOrNo)
 
     ShowAndAnswer([&] { answer = boxes.confirm("Exit program?"); }, QMessageBox::No);
     EXPECT_FALSE(answer);
+}
+
+TEST(QtMessageBoxes, ShowTextsAsTypedNeverAsMarkup)
+{
+    QtMessageBoxes boxes;
+    const QString text = "Search string '<b>zz' not found !";
+    const std::pair<std::function<void()>, QMessageBox::StandardButton> calls[] = {
+        {[&] { boxes.inform(text); }, QMessageBox::Ok},
+        {[&] { boxes.warn(text); }, QMessageBox::Ok},
+        {[&] { boxes.error(text); }, QMessageBox::Ok},
+        {[&] { boxes.confirm(text); }, QMessageBox::No},
+    };
+    for (const auto& [call, answer] : calls) {
+        const ShownBox shown = ShowAndAnswer(call, answer);
+        EXPECT_EQ(shown.text, text);
+        EXPECT_EQ(shown.format, Qt::PlainText);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/topics_grid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -109,6 +110,46 @@ TEST_F(PanesTest, NextShowsTheNextTopicOnceWhateverTheClickSetting)
     }
 }
 
+// F5, stepping while zoomed and Esc leave the grid scrolled where it was; only
+// a selected row that left the view scrolls it, as little as brings it back.
+TEST_F(PanesTest, TheGridComesBackFromTheZoomWhereItWas)
+{
+    std::string bytes;
+    for (int i = 0; i < 200; ++i)
+        bytes += Divider('B', std::to_string(1000 + i)) + "\r\nINT 10 - VIDEO - ENTRY\r\n";
+    start({writeList("MANY.LST", bytes)});
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    TopicsGrid& grid = window().topicsGrid();
+    const auto firstShownRow = [&grid] { return grid.rowAt(0); };
+    const int visible = grid.fullyVisibleRows();
+    ASSERT_GT(visible, 3);
+    grid.setFocus();
+    grid.setCurrentRow(100);
+    grid.scrollTo(grid.model()->index(100 - visible + 3, 0), QAbstractItemView::PositionAtTop);
+    const int top = firstShownRow();
+    ASSERT_EQ(top, 100 - visible + 3);
+
+    const auto zoomStepAndUnzoom = [&](int steps) {
+        QTest::keyClick(&grid, Qt::Key_F5);
+        EXPECT_TRUE(window().isZoomed());
+        for (int i = 0; i < steps; ++i)
+            QTest::keyClick(panel().topicView(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(panel().topicView(), Qt::Key_Escape);
+        EXPECT_FALSE(window().isZoomed());
+        QApplication::processEvents();
+    };
+    zoomStepAndUnzoom(0);
+    EXPECT_EQ(firstShownRow(), top);
+    zoomStepAndUnzoom(1);
+    EXPECT_EQ(grid.currentRow(), 101);
+    EXPECT_EQ(firstShownRow(), top);
+    // Two more rows: the last fully shown row, then one past it.
+    zoomStepAndUnzoom(3);
+    EXPECT_EQ(grid.currentRow(), 104);
+    EXPECT_EQ(firstShownRow(), top + 2);
+}
+
 TEST_F(PanesTest, TheTopicsPaneTakesItsShareOfThePanel)
 {
     openSmallList();
@@ -160,6 +201,12 @@ TEST_F(PanesTest, HeaderDragsChangeOnlyTheTopicColumn)
     panel().panelTopics()->resize(panel().panelTopics()->width() - 30,
                                   panel().panelTopics()->height());
     EXPECT_EQ(titleColumn(), grid.width() - 140 - 2);
+
+    // A double click on the divider sizes nothing to its contents.
+    header.resizeSection(0, 60);
+    QTest::mouseDClick(header.viewport(), Qt::LeftButton, {},
+                       QPoint(header.sectionSize(0) - 1, header.height() / 2));
+    EXPECT_EQ(header.sectionSize(0), 60);
 }
 
 TEST_F(PanesTest, TheGridsRowsFollowTheViewFontSize)

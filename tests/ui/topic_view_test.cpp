@@ -10,6 +10,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
@@ -155,6 +157,37 @@ TEST_F(TopicViewTest, SeeAlsoCaptionsAreExactAndTheButtonPopsTheMenuBelowIt)
     EXPECT_EQ(seeAlsoMenu().pos(),
               seeAlsoButton().mapToGlobal(QPoint(-2, seeAlsoButton().height() + 2)));
     seeAlsoMenu().hide();
+}
+
+// As X11 delivers Ctrl + the context-menu key: first a keyboard context-menu
+// event to the control, then the key press.
+TEST_F(TopicViewTest, CtrlAndTheContextMenuKeyPopTheSeeAlsoMenuFromEveryControl)
+{
+    const std::string list = writeList(
+        "INTERRUP.LST", DosLines({Divider('D', "21"), "INT 21 - DOS - CALLS", "SeeAlso: INT 2F",
+                                  Divider('D', "2F"), "INT 2F - DOS - MULTIPLEX", ""}));
+    start({list});
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    ASSERT_EQ(menuCaptions(), QStringList({"INT 2F"}));
+    const QList<QMenu*> otherMenus = {window().findChild<QMenu*>("PopupMenuTopics"),
+                                      window().findChild<QMenu*>("PopupMenuTopic")};
+
+    QWidget* const controls[] = {&window().topicsGrid(), &view(),
+                                 window().topicsGrid().horizontalHeader()};
+    for (QWidget* control : controls) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        control->setFocus();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                    control->mapToGlobal(QPoint(1, 1)), Qt::ControlModifier);
+        QApplication::sendEvent(control, &menuEvent);
+        QTest::keyClick(control, Qt::Key_Menu, Qt::ControlModifier);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return seeAlsoMenu().isVisible(); }));
+        for (QMenu* other : otherMenus)
+            EXPECT_FALSE(other->isVisible()) << other->objectName().toStdString();
+        for (QMenu* menu : window().findChildren<QMenu*>())
+            menu->hide();
+    }
 }
 
 TEST_F(TopicViewTest, AListCutShortWhileOpenReportsMessageThreeAndKeepsTheTopic)

@@ -10,6 +10,7 @@
 #include "ui/topics_grid_delegate.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -181,6 +182,32 @@ TEST_F(TopicsGridTest, KeysMoveWithinTheRowsByTheTable)
     EXPECT_EQ(row(), 0);
     EXPECT_EQ(panel(1), " Sel: 1");
     EXPECT_EQ(grid().horizontalScrollBar()->maximum(), 0);
+}
+
+// The grid leaves every key outside its table to nobody: no copy of the cell
+// while Copy is greyed, no typed search, no move to the other column.
+TEST_F(TopicsGridTest, KeysWithoutACommandDoNothing)
+{
+    openSmallList(false);
+    QTest::keyClick(&grid(), Qt::Key_Down);
+    window().updateCommands();
+    ASSERT_FALSE(window().commandActions().command(CommandId::EditCopy)->isEnabled());
+    QGuiApplication::clipboard()->setText("before");
+
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ControlModifier},
+        {Qt::Key_2, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
+        {Qt::Key_Space, Qt::NoModifier},  {Qt::Key_A, Qt::ControlModifier},
+    };
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(QKeySequence(key | modifiers).toString().toStdString());
+        QTest::keyClick(&grid(), key, modifiers);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+        EXPECT_EQ(grid().currentIndex(), grid().model()->index(1, 0));
+        EXPECT_EQ(grid().selectionModel()->selectedRows().size(), 1);
+        EXPECT_EQ(window().loadedList().view.selectedTopic, 1);
+        EXPECT_EQ(shownTopic(), "");
+    }
 }
 
 TEST_F(TopicsGridTest, ChoosingACategoryShowsItsFirstTopic)
