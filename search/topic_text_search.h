@@ -18,10 +18,12 @@ namespace zelt {
 // One line of a topic's text that holds the search text.
 struct TopicTextHit {
     TopicNumber topic = 0;
-    std::uint32_t line = 0; // from 1; line 1 is the title line
-    std::uint32_t column =
-        0;            // byte offset in the line of the first occurrence that passes the rules
-    std::string text; // the whole line, code page 437 bytes, without its line end
+    // From 1; line 1 is the title line.
+    std::uint32_t line = 0;
+    // Byte offset in the line of the first occurrence that passes the rules.
+    std::uint32_t column = 0;
+    // The whole line, code page 437 bytes, without its line end.
+    std::string text;
 };
 
 struct TopicTextResult {
