@@ -96,7 +96,8 @@ std::string ReferenceTargetText(const ResolvedReference& resolved, const TopicTa
 // The information box when nothing can be reached, naming the reference and
 // why: "No topic for PORT 9999h in PORTS.LST", "PORTS.LST is not in the lists
 // folder", "No table #01234 in INTERRUP.LST", "INT xyz is no reference that
-// can be followed".
+// can be followed". (Read in INTERRUP.LST, "INT xyz" itself is a reference
+// that finds no topic, as following it in the window always reported.)
 std::string ReferenceFailureText(std::string_view reference, const ResolvedReference& resolved);
 
 } // namespace zelt
