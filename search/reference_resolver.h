@@ -21,7 +21,8 @@ std::string_view ResolveOutcomeName(ResolveOutcome outcome) noexcept;
 
 // Where a reference is read: the list file (its folder is where other lists
 // are looked for), its kind, and the identifier of the topic the reference
-// stands in (empty when none).
+// stands in (empty when none). Without an open list (kind None), `listFile`
+// may be the lists folder itself.
 struct ReadingPlace {
     std::filesystem::path listFile;
     ListKind kind = ListKind::None;

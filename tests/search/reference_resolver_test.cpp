@@ -140,6 +140,9 @@ TEST(ReferenceResolver, OtherListsAreLookedForInTheFolder)
                {"INTERRUP.LST", "", "PORT 0060h", Found, "ports.lst", "P0060"});
     ExpectCase(resolver, lists, dir.path(),
                {"INTERRUP.LST", "", "#M0010", ResolveOutcome::NoList, "MEMORY.LST", ""});
+    // Without an open list, references are read in the lists folder.
+    EXPECT_EQ(resolver.resolve("PORT 0060h", {dir.path(), ListKind::None, {}}).listName,
+              "ports.lst");
     ExpectCase(resolver, lists, dir.path(),
                {"INTERRUP.LST", "", "MEM 0040h:0017h", ResolveOutcome::NoList, "MEMORY.LST", ""});
 
