@@ -68,7 +68,7 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
     if (!reader)
         return ExitFailure;
 
-    const ReferenceResolver resolver(list);
+    const SeeAlsoFollower resolver(list);
     const TopicTable& topics = list.topics();
     constexpr std::size_t Piece = 64 * 1024;
     std::string out;

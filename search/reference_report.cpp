@@ -5,13 +5,13 @@
 
 namespace zelt {
 
-ReferenceResolver::ReferenceResolver(const LoadedList& list)
+SeeAlsoFollower::SeeAlsoFollower(const LoadedList& list)
     : m_topics(list.topics())
     , m_kind(list.files.listKind)
     , m_locator(list.topics())
 {}
 
-std::vector<ReferenceRow> ReferenceResolver::resolve(TopicNumber n, std::string_view shown) const
+std::vector<ReferenceRow> SeeAlsoFollower::resolve(TopicNumber n, std::string_view shown) const
 {
     std::vector<ReferenceRow> rows;
     const LocateFunction locate = [this](std::string_view prefix, std::string_view fragment) {

@@ -29,9 +29,9 @@ struct ReferenceRow {
 
 // Follows every reference of a list's topics as the window would, with the
 // locate answered from a sorted index instead of a walk per reference.
-class ReferenceResolver {
+class SeeAlsoFollower {
 public:
-    explicit ReferenceResolver(const LoadedList& list);
+    explicit SeeAlsoFollower(const LoadedList& list);
 
     // The references of topic n, whose shown text is given, in text order.
     std::vector<ReferenceRow> resolve(TopicNumber n, std::string_view shown) const;

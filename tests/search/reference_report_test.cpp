@@ -49,7 +49,7 @@ TEST(ReferenceReport, TheSampleListsResolveAsTheWindowFollowsThem)
         SCOPED_TRACE(entry.path().filename().string());
         auto sample = Open(entry.path());
         const LoadedList& list = sample->list;
-        const ReferenceResolver resolver(list);
+        const SeeAlsoFollower resolver(list);
         const LocateFunction walk = [&](std::string_view prefix, std::string_view fragment) {
             return LocateTopic(list.topics(), LocateQuery(prefix, fragment));
         };
@@ -89,7 +89,7 @@ TEST(ReferenceReport, ReferencesOfTheSampleInterruptList)
 {
     auto sample = Open(fs::path(ZELT_SAMPLES_DIR) / "INTERRUP.LST");
     const LoadedList& list = sample->list;
-    const ReferenceResolver resolver(list);
+    const SeeAlsoFollower resolver(list);
     std::map<std::string, ReferenceRow> byText;
     for (TopicNumber n = 0; n < list.topics().size(); ++n) {
         for (ReferenceRow& row : resolver.resolve(n, ShownText(*sample, n)))
