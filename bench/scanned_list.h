@@ -13,7 +13,8 @@ namespace zelt::bench {
 // at exit.
 class ScannedList {
 public:
-    ScannedList(std::string_view purpose, std::size_t topics, std::size_t averageTopicBytes)
+    ScannedList(std::string_view purpose, std::size_t topics, std::size_t averageTopicBytes,
+                bool realTableDensity = false)
         : m_dir(std::filesystem::temp_directory_path() /
                 ("zelt-bench-" + std::string(purpose) + "-" + std::to_string(topics)))
     {
@@ -22,6 +23,7 @@ public:
         samples::GeneratorOptions options;
         options.topicCount = topics;
         options.averageTopicBytes = averageTopicBytes;
+        options.realTableDensity = realTableDensity;
         if (!samples::WriteGeneratedList(m_list.files.listFileName, options))
             throw std::runtime_error("cannot write " + m_list.files.listFileName);
         LoadRequest request;

@@ -1,12 +1,15 @@
 // Searching generated lists: the topic-line search of Find, the locate search
-// that following a reference runs, and zelt refs against a scan.
+// that following a reference runs, resolving every reference of a list, and
+// zelt refs against a scan.
 // Run from a Release build: build/release/bench/bench_search
 #include "bench/scanned_list.h"
+#include "browse/topic_references.h"
 #include "browse/view_lines.h"
 #include "cli/command.h"
 #include "list/list_loader.h"
 #include "list/topic_reader.h"
 #include "search/locate_topic.h"
+#include "search/reference_resolver.h"
 #include "search/topic_line_search.h"
 
 #include <benchmark/benchmark.h>
@@ -28,6 +31,15 @@ const zelt::LoadedList& HundredThousandTopics()
 const zelt::LoadedList& InterruptListSize()
 {
     static const zelt::bench::ScannedList list("search", 8800, 900);
+    return list.list();
+}
+
+// The real interrupt list's size and density of references: 8,800 topics,
+// 5.7 MB, a table in about every other topic, some 30,000 references of which
+// about a third are table numbers.
+const zelt::LoadedList& RealReferenceDensity()
+{
+    static const zelt::bench::ScannedList list("references", 8800, 650, true);
     return list.list();
 }
 
@@ -91,16 +103,52 @@ void BM_SearchWholeListAsOneTopic(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * size);
 }
 
+// Every reference of the list resolved as zelt refs --anywhere resolves them,
+// the topics' texts read beforehand. A fresh resolver each time, so that the
+// sorted identifiers and the table index are built within the measurement.
+void BM_ResolveEveryReference(benchmark::State& state)
+{
+    const zelt::LoadedList& list = RealReferenceDensity();
+    const zelt::TopicTable& topics = list.topics();
+    auto reader = zelt::TopicReader::Open(list.files.listFileName);
+    std::vector<std::vector<std::string>> references(topics.size());
+    std::size_t count = 0;
+    for (zelt::TopicNumber n = 0; n < topics.size() && reader; ++n) {
+        const auto bytes = reader->read(topics.start(n), topics.length(n)).value_or("");
+        for (zelt::TextReference& reference :
+             zelt::TopicReferences(zelt::ShownBytes(bytes), topics.title(n), list.files.listKind))
+            references[n].push_back(std::move(reference.text));
+        count += references[n].size();
+    }
+    zelt::ReadingPlace place{list.files.listFileName, list.files.listKind, {}};
+    std::size_t found = 0;
+    for (auto _ : state) {
+        zelt::ListTopicsCache lists(true, zelt::IndexMode{false, true});
+        zelt::ReferenceResolver resolver(lists);
+        found = 0;
+        for (zelt::TopicNumber n = 0; n < topics.size(); ++n) {
+            place.topicIdentifier = topics.identifier(n);
+            for (const std::string& reference : references[n])
+                found += resolver.resolve(reference, place, &topics).found() ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["references"] = static_cast<double>(count);
+    state.counters["found"] = static_cast<double>(found);
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * count));
+}
+
 // The companion in-process, its output thrown away: a scan that writes no
 // index file, and zelt refs opening the list from its index file.
-void RunCompanion(benchmark::State& state, std::vector<std::string_view> args)
+void RunCompanion(benchmark::State& state, std::vector<std::string_view> args,
+                  const zelt::LoadedList& list = InterruptListSize())
 {
     std::FILE* sink = std::fopen("/dev/null", "w");
     if (sink == nullptr) {
         state.SkipWithError("no /dev/null");
         return;
     }
-    const std::string& name = InterruptListSize().files.listFileName;
+    const std::string& name = list.files.listFileName;
     args.push_back(name);
     // The first run writes the index file that later runs read.
     zelt::cli::RunZelt(args, {sink, sink});
@@ -109,7 +157,7 @@ void RunCompanion(benchmark::State& state, std::vector<std::string_view> args)
             state.SkipWithError("the companion failed");
     }
     std::fclose(sink);
-    state.counters["topics"] = static_cast<double>(InterruptListSize().topicCount());
+    state.counters["topics"] = static_cast<double>(list.topicCount());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(fs::file_size(name)));
 }
@@ -127,6 +175,17 @@ void BM_ZeltRefs(benchmark::State& state)
 void BM_ZeltRefsBroken(benchmark::State& state)
 {
     RunCompanion(state, {"refs", "--broken"});
+}
+
+// zelt refs --anywhere against the scan of the same list: within 10 times.
+void BM_ZeltTopicsScanRealDensity(benchmark::State& state)
+{
+    RunCompanion(state, {"topics", "--scan", "--no-write"}, RealReferenceDensity());
+}
+
+void BM_ZeltRefsAnywhere(benchmark::State& state)
+{
+    RunCompanion(state, {"refs", "--anywhere"}, RealReferenceDensity());
 }
 
 } // namespace
@@ -148,3 +207,6 @@ BENCHMARK(BM_SearchWholeListAsOneTopic)
 BENCHMARK(BM_ZeltTopicsScan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ZeltRefs)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ZeltRefsBroken)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ResolveEveryReference)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ZeltTopicsScanRealDensity)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_ZeltRefsAnywhere)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -4,6 +4,7 @@
 #include "cli/categories_command.h"
 #include "cli/combine_command.h"
 #include "cli/find_command.h"
+#include "cli/goto_command.h"
 #include "cli/refs_command.h"
 #include "cli/save_command.h"
 #include "cli/show_command.h"
@@ -72,6 +73,22 @@ constexpr char HelpText[] =
     "      --broken  only the links that lead nowhere: topic number, identifier,\n"
     "                reference and outcome\n"
     "\n"
+    "  refs --anywhere [--broken] LIST\n"
+    "      Resolves every reference of every topic wherever it leads: each\n"
+    "      reference of the see-also lines and, in the other lines, each table\n"
+    "      number (#01234, #P0123), in text order. One line each: topic number,\n"
+    "      reference, target list (- when none), target topic (-1 when none) and\n"
+    "      outcome (found, found-without-fragment, not-found, no-list or\n"
+    "      unrecognised), separated by TAB. Other lists are looked for in the\n"
+    "      folder of LIST, in any letter case, and read as opening them would.\n"
+    "      --broken  only those that lead nowhere\n"
+    "\n"
+    "  goto [--topic N] LIST REF...\n"
+    "      Resolves each REF as a reference read in LIST (in its topic N, for\n"
+    "      references such as AH=4Ch) and prints one line each: reference, target\n"
+    "      list, target topic and outcome, as refs --anywhere does. Exit status 0\n"
+    "      when every REF was found, 1 otherwise, 2 on bad arguments.\n"
+    "\n"
     "  find [--case] [--words] [--category C] LIST TEXT\n"
     "      Prints the topics that Find and then Search Again select one by one,\n"
     "      searching the topic lines (identifier, blank, title) of all topics, or\n"
@@ -118,6 +135,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunRefs(rest, streams);
     if (verb == "find")
         return RunFind(rest, streams);
+    if (verb == "goto")
+        return RunGoto(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

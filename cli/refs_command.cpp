@@ -4,6 +4,7 @@
 #include "browse/view_lines.h"
 #include "cli/escaped_cell.h"
 #include "cli/open_list.h"
+#include "cli/refs_anywhere.h"
 #include "cli/topic_argument.h"
 #include "search/reference_report.h"
 
@@ -11,7 +12,7 @@ namespace zelt::cli {
 
 namespace {
 
-constexpr char Usage[] = "usage: zelt refs [--broken] LIST\n";
+constexpr char Usage[] = "usage: zelt refs [--anywhere] [--broken] LIST\n";
 
 void AppendRow(std::string& out, TopicNumber n, const ReferenceRow& row)
 {
@@ -47,10 +48,13 @@ void AppendBrokenRow(std::string& out, TopicNumber n, std::string_view identifie
 int RunRefs(std::span<const std::string_view> args, Streams streams)
 {
     bool brokenOnly = false;
+    bool anywhere = false;
     std::optional<std::string_view> listFileName;
     for (const std::string_view arg : args) {
         if (arg == "--broken" && !brokenOnly) {
             brokenOnly = true;
+        } else if (arg == "--anywhere" && !anywhere) {
+            anywhere = true;
         } else if (arg.starts_with("--") || listFileName) {
             std::fprintf(streams.err, "zelt: unexpected argument '%.*s'\n%s",
                          static_cast<int>(arg.size()), arg.data(), Usage);
@@ -67,6 +71,8 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
     auto reader = OpenListForCli(list, *listFileName, streams);
     if (!reader)
         return ExitFailure;
+    if (anywhere)
+        return WriteReferencesAnywhere(list, *reader, *listFileName, brokenOnly, streams);
 
     const SeeAlsoFollower resolver(list);
     const TopicTable& topics = list.topics();

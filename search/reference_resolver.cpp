@@ -61,6 +61,16 @@ std::optional<TopicNumber> FirstOpcodeTopic(const TopicTable& topics, std::strin
     return std::nullopt;
 }
 
+// Without an open list the place may name the lists folder itself.
+std::filesystem::path ListsFolder(const ReadingPlace& place)
+{
+    std::error_code error;
+    if (place.kind == ListKind::None && std::filesystem::is_directory(place.listFile, error))
+        return place.listFile;
+    const std::filesystem::path folder = place.listFile.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
 } // namespace
 
 std::string_view ResolveOutcomeName(ResolveOutcome outcome) noexcept
@@ -149,9 +159,7 @@ ResolvedReference ReferenceResolver::resolve(std::string_view reference, const R
         topics = readTopics;
     } else {
         resolved.listName = ListFileName(target.list);
-        std::filesystem::path folder = place.listFile.parent_path();
-        if (folder.empty())
-            folder = ".";
+        const std::filesystem::path folder = ListsFolder(place);
         const std::optional<std::filesystem::path> found = findList(folder, resolved.listName);
         if (!found) {
             resolved.outcome = ResolveOutcome::NoList;

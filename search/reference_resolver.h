@@ -21,7 +21,8 @@ std::string_view ResolveOutcomeName(ResolveOutcome outcome) noexcept;
 
 // Where a reference is read: the list file (its folder is where other lists
 // are looked for), its kind, and the identifier of the topic the reference
-// stands in (empty when none).
+// stands in (empty when none). Without an open list (kind None), `listFile`
+// may be the lists folder itself.
 struct ReadingPlace {
     std::filesystem::path listFile;
     ListKind kind = ListKind::None;
@@ -96,7 +97,8 @@ std::string ReferenceTargetText(const ResolvedReference& resolved, const TopicTa
 // The information box when nothing can be reached, naming the reference and
 // why: "No topic for PORT 9999h in PORTS.LST", "PORTS.LST is not in the lists
 // folder", "No table #01234 in INTERRUP.LST", "INT xyz is no reference that
-// can be followed".
+// can be followed". (Read in INTERRUP.LST, "INT xyz" itself is a reference
+// that finds no topic, as following it in the window always reported.)
 std::string ReferenceFailureText(std::string_view reference, const ResolvedReference& resolved);
 
 } // namespace zelt

@@ -13,7 +13,7 @@ namespace {
 
 constexpr std::string_view Opening = "(Table ";
 // "(Table " + five characters + ")"
-constexpr std::size_t DefinitionLength = 14;
+constexpr std::size_t DefinitionLength = 13;
 
 bool IsTableNumber(std::string_view number) noexcept
 {

@@ -324,12 +324,14 @@ private:
         for (std::uint32_t i = 0; i < parameters; ++i) {
             out_ += '\t';
             out_ += random_.Pick(kParameters);
+            AppendRunningTableNumber();
             out_ += kEol;
         }
         out_ += "Return:\t";
         out_ += random_.Pick(kReturns);
+        AppendRunningTableNumber();
         out_ += kEol;
-        if (random_.Below(8) == 0) {
+        if (random_.Below(options_.realTableDensity ? 2 : 8) == 0) {
             AppendTable();
         }
 
@@ -386,6 +388,17 @@ private:
             out_ += random_.Pick(kObjects);
             out_ += kEol;
         }
+    }
+
+    // A table number in running text, to a table defined so far.
+    void AppendRunningTableNumber()
+    {
+        if (!options_.realTableDensity || tables_ == 0 || random_.Below(2) == 0) {
+            return;
+        }
+        out_ += " (see #";
+        AppendDecimal(out_, 1 + random_.Below(tables_), 5);
+        out_ += ')';
     }
 
     // Fills about `budget` bytes with note lines so that topics reach their target size.

@@ -10,6 +10,10 @@ struct GeneratorOptions {
     std::size_t topicCount = 10000;
     std::uint32_t seed = 1;
     std::size_t averageTopicBytes = 600;
+    // Tables and table numbers as densely as the real interrupt list has them:
+    // a table in about every other topic and "(see #nnnnn)" in half the
+    // parameter and return lines. Off, the list is as it always was.
+    bool realTableDensity = false;
 };
 
 // Builds a synthetic list laid out like samples/INTERRUP.LST: list information first, then

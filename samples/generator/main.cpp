@@ -11,10 +11,11 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: zelt-genlist [--topics N] [--seed S] [--bytes-per-topic B] OUTPUT\n"
+    "usage: zelt-genlist [--topics N] [--seed S] [--bytes-per-topic B] [--tables] OUTPUT\n"
     "  --topics N            number of topics after the list information (default 10000)\n"
     "  --seed S              seed of the generator, 0..4294967295 (default 1)\n"
-    "  --bytes-per-topic B   average size of a topic in bytes, at least 1 (default 600)\n";
+    "  --bytes-per-topic B   average size of a topic in bytes, at least 1 (default 600)\n"
+    "  --tables              tables and table numbers as densely as the real list has them\n";
 
 int Usage(std::FILE* stream, int code)
 {
@@ -44,6 +45,10 @@ int main(int argc, char** argv)
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             return Usage(stdout, 0);
+        }
+        if (arg == "--tables") {
+            options.realTableDensity = true;
+            continue;
         }
         if (arg == "--topics" || arg == "--seed" || arg == "--bytes-per-topic") {
             if (i + 1 >= argc) {

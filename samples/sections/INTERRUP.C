@@ -1,3 +1,18 @@
+--------t-2D--00--------------------------------------------
+INT 2D - ALTERNATE MULTIPLEX INTERRUPT - IS THIS NUMBER TAKEN
+	AL = 00h
+	AH = multiplex number to try (00h-FFh)
+Return:	AL = 00h nobody has it, FFh taken
+	    CX = version (CH = major, CL = minor)
+	    DX:DI -> 8 bytes naming the maker, 8 bytes naming the product,
+	      then a description, ASCIZ
+Notes:	a program looks for a free number by trying every AH in turn, and
+	  finds an earlier copy of itself by its signature
+	with this interface a TSR can be removed safely and can tell which
+	  vectors it has hooked
+Range:	multiplex numbers 00h to FFh, any of them may be taken by a program
+SeeAlso: INT 2D/AL=01h,INT 2D/AL=02h,INT 2D/AL=04h
+
 --------t-2D--01--------------------------------------------
 INT 2D - ALTERNATE MULTIPLEX INTERRUPT - DIRECT CALL ADDRESS
 	AL = 01h

@@ -118,7 +118,7 @@ std::variant<Target, ReferenceOutcome> ReadInterruptReference(const std::string&
                                                               std::string_view owner)
 {
     static const std::regex table(R"(#\d{5})");
-    static const std::regex otherList(R"((MEM|PORT|CMOS|MSR|I2C) .*|@.*)");
+    static const std::regex otherList(R"((MEM|PORT|CMOS|MSR|I2C) .*|@.*|OPCODE ".*")");
     static const std::regex full(
         R"raw(INT ([0-9A-F]{2})((?:/[A-Z]{2}=[0-9A-F]+h)*)(?:"([^"]*)")?)raw");
     static const std::regex brief(

@@ -119,6 +119,7 @@ TEST(SampleRules, GeneratedListsBreakNoRule)
     TempDir dir;
     samples::GeneratorOptions options;
     options.topicCount = 2000;
+    options.realTableDensity = true;
     const std::string list = dir.file("GENERATED.LST");
     ASSERT_TRUE(samples::WriteGeneratedList(list, options));
     ExpectEveryRule(list, {});
