@@ -3,6 +3,7 @@
 #include "base/code_page_437.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zelt {
 
@@ -16,6 +17,18 @@ std::size_t LineEndLength(std::string_view text, std::size_t at) noexcept
     if (text[at] != '\r')
         return 0;
     return at + 1 < text.size() && text[at + 1] == '\n' ? 2 : 1;
+}
+
+// Where the next line end starts from `at` on; the text's size for none. The
+// bytes are searched many at a time, as a line is rarely short.
+std::size_t NextLineEnd(std::string_view text, std::size_t at) noexcept
+{
+    const std::string_view rest = text.substr(at);
+    const auto* cr = static_cast<const char*>(std::memchr(rest.data(), '\r', rest.size()));
+    const std::size_t before =
+        cr == nullptr ? rest.size() : static_cast<std::size_t>(cr - rest.data());
+    const auto* lf = static_cast<const char*>(std::memchr(rest.data(), '\n', before));
+    return at + (lf == nullptr ? before : static_cast<std::size_t>(lf - rest.data()));
 }
 
 // The line holding a view position or byte offset, by a member of LineRange.
@@ -44,12 +57,8 @@ std::vector<LineRange> SplitViewLines(std::string_view shown)
         line.length = std::min(line.byteLength, MaxViewLineLength);
         lines.push_back(line);
     };
-    for (std::size_t at = 0; at < shown.size();) {
+    for (std::size_t at = NextLineEnd(shown, 0); at < shown.size(); at = NextLineEnd(shown, at)) {
         const std::size_t breakLength = LineEndLength(shown, at);
-        if (breakLength == 0) {
-            ++at;
-            continue;
-        }
         close(at);
         at += breakLength;
         line = {at, 0, line.position + line.viewLength() + 1, 0};

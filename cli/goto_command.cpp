@@ -57,6 +57,7 @@ int RunGoto(std::span<const std::string_view> args, Streams streams)
 
     ListTopicsCache lists = CliListsCache();
     ReferenceResolver resolver(lists);
+    resolver.setFilesFixed(true);
     std::string out;
     bool allFound = true;
     for (const std::string_view reference : references) {

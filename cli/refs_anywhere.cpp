@@ -7,19 +7,63 @@
 #include "cli/reference_row.h"
 #include "cli/topic_argument.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace zelt::cli {
+
+namespace {
+
+// The list's bytes read a large piece at a time into one buffer, handed out
+// topic by topic as the reader gives them: the bytes that exist, and nothing
+// for a topic that starts beyond the line end counted for a last line without
+// one. Topics come in file order, so each piece serves many of them.
+class TopicWindow {
+public:
+    explicit TopicWindow(TopicReader& reader)
+        : m_reader(reader)
+    {}
+
+    std::optional<std::string_view> topic(std::int32_t start, std::int32_t length)
+    {
+        if (start < 0 || length < 0)
+            return std::nullopt;
+        if (start < m_start || static_cast<std::int64_t>(start) + length >
+                                   m_start + static_cast<std::int64_t>(m_bytes.size())) {
+            // The piece read ends before the file does only when it is full.
+            std::optional<std::string> piece = m_reader.read(start, std::max(length, PieceBytes));
+            if (!piece)
+                return std::nullopt;
+            m_bytes = std::move(*piece);
+            m_start = start;
+        }
+        const auto from = static_cast<std::size_t>(start - m_start);
+        return std::string_view(m_bytes).substr(from, static_cast<std::size_t>(length));
+    }
+
+private:
+    static constexpr std::int32_t PieceBytes = 256 * 1024;
+
+    TopicReader& m_reader;
+    std::string m_bytes;
+    std::int32_t m_start = 0;
+};
+
+} // namespace
 
 int WriteReferencesAnywhere(const LoadedList& list, TopicReader& reader,
                             std::string_view listFileName, bool brokenOnly, Streams streams)
 {
     ListTopicsCache lists = CliListsCache();
     ReferenceResolver resolver(lists);
+    resolver.setFilesFixed(true);
     const TopicTable& topics = list.topics();
     ReadingPlace place{PathFromBytes(listFileName), list.files.listKind, {}};
     constexpr std::size_t Piece = 64 * 1024;
     std::string out;
+    TopicWindow window(reader);
     for (TopicNumber n = 0; n < topics.size(); ++n) {
-        const auto bytes = reader.read(topics.start(n), topics.length(n));
+        const auto bytes = window.topic(topics.start(n), topics.length(n));
         if (!bytes) {
             // What was found so far still goes out, ahead of the report.
             if (!WriteOutput(out, streams))

@@ -10,6 +10,7 @@
 #include "search/table_index.h"
 
 #include <system_error>
+#include <unordered_map>
 
 namespace zelt {
 
@@ -21,6 +22,9 @@ struct ReferenceResolver::ListState {
     std::uint64_t size = 0;
     std::filesystem::file_time_type writeTime{};
     std::unique_ptr<TopicLocator> locator;
+    // Locates done so far, by prefix and fragment: a list names the same
+    // topics over and over.
+    std::unordered_map<std::string, std::optional<TopicNumber>> located;
     std::optional<TableIndex> tables;
     bool tablesRead = false;
 };
@@ -136,6 +140,62 @@ ReferenceResolver::findList(const std::filesystem::path& folder, std::string_vie
     return kept->second;
 }
 
+ReferenceResolver::TargetList ReferenceResolver::findTarget(ListKind kind,
+                                                            const ReadingPlace& place,
+                                                            const TopicTable* readTopics)
+{
+    TargetList target;
+    if (kind == place.kind) {
+        target.sameList = true;
+        target.listFile = place.listFile;
+        target.listName = BytesFromPath(place.listFile.filename());
+        target.topics = readTopics;
+    } else {
+        target.listName = ListFileName(kind);
+        const std::optional<std::filesystem::path> found =
+            findList(ListsFolder(place), target.listName);
+        if (!found)
+            return target;
+        target.listFile = *found;
+        target.listName = BytesFromPath(found->filename());
+    }
+    target.inFolder = true;
+    if (!target.topics) {
+        if (const LoadedList* loaded = m_lists.topics(target.listFile))
+            target.topics = &loaded->topics();
+    }
+    if (target.topics)
+        target.state = listState(target.listFile, target.topics);
+    return target;
+}
+
+const ReferenceResolver::TargetList& ReferenceResolver::targetList(ListKind kind,
+                                                                   const ReadingPlace& place,
+                                                                   const TopicTable* readTopics)
+{
+    if (!m_filesFixed) {
+        m_lastTarget = findTarget(kind, place, readTopics);
+        return m_lastTarget;
+    }
+    auto kept = m_fixedTargets.find(kind);
+    if (kept != m_fixedTargets.end() &&
+        (kept->second.readingList.native() != place.listFile.native() ||
+         kept->second.readingKind != place.kind || kept->second.readTopics != readTopics)) {
+        // Read in another place: finding a target anew may replace a list's
+        // state that another kept target points to.
+        m_fixedTargets.clear();
+        kept = m_fixedTargets.end();
+    }
+    if (kept == m_fixedTargets.end()) {
+        TargetList found = findTarget(kind, place, readTopics);
+        found.readingList = place.listFile;
+        found.readingKind = place.kind;
+        found.readTopics = readTopics;
+        kept = m_fixedTargets.emplace(kind, std::move(found)).first;
+    }
+    return kept->second;
+}
+
 ResolvedReference ReferenceResolver::resolve(std::string_view reference, const ReadingPlace& place,
                                              const TopicTable* readTopics)
 {
@@ -151,32 +211,19 @@ ResolvedReference ReferenceResolver::resolve(std::string_view reference, const R
     if (target.form == Form::Table)
         resolved.table = target.key;
 
-    const TopicTable* topics = nullptr;
-    if (target.list == place.kind) {
-        resolved.sameList = true;
-        resolved.listFile = place.listFile;
-        resolved.listName = BytesFromPath(place.listFile.filename());
-        topics = readTopics;
-    } else {
-        resolved.listName = ListFileName(target.list);
-        const std::filesystem::path folder = ListsFolder(place);
-        const std::optional<std::filesystem::path> found = findList(folder, resolved.listName);
-        if (!found) {
-            resolved.outcome = ResolveOutcome::NoList;
-            return resolved;
-        }
-        resolved.listFile = *found;
-        resolved.listName = BytesFromPath(found->filename());
+    const TargetList& list = targetList(target.list, place, readTopics);
+    resolved.listName = list.listName;
+    resolved.listFile = list.listFile;
+    resolved.sameList = list.sameList;
+    if (!list.inFolder) {
+        resolved.outcome = ResolveOutcome::NoList;
+        return resolved;
     }
-    if (!topics) {
-        const LoadedList* loaded = m_lists.topics(resolved.listFile);
-        if (loaded)
-            topics = &loaded->topics();
-    }
-    ListState* state = topics ? listState(resolved.listFile, topics) : nullptr;
     resolved.outcome = ResolveOutcome::NotFound;
+    ListState* state = list.state;
     if (!state)
         return resolved;
+    const TopicTable* topics = list.topics;
 
     switch (target.form) {
     case Form::Table: {
@@ -199,11 +246,17 @@ ResolvedReference ReferenceResolver::resolve(std::string_view reference, const R
             resolved.outcome = ResolveOutcome::Found;
         break;
     case Form::Keyword: {
-        const TopicLocator& locator = *state->locator;
         const FollowResult follow =
             FollowReference(reference, target.list, place.topicIdentifier,
-                            [&locator](std::string_view prefix, std::string_view fragment) {
-                                return locator.locate(LocateQuery(prefix, fragment));
+                            [state](std::string_view prefix, std::string_view fragment) {
+                                std::string key(prefix);
+                                key += '\0';
+                                key += fragment;
+                                auto [kept, added] = state->located.try_emplace(std::move(key));
+                                if (added)
+                                    kept->second =
+                                        state->locator->locate(LocateQuery(prefix, fragment));
+                                return kept->second;
                             });
         resolved.outcome = FromFollow(follow.outcome);
         resolved.topic = follow.target;

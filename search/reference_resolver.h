@@ -70,9 +70,36 @@ public:
     ResolvedReference resolve(std::string_view reference, const ReadingPlace& place,
                               const TopicTable* readTopics = nullptr);
 
+    // While the files are taken as fixed (one run of zelt over a list), each
+    // target list is looked for and checked once per list read in, instead of
+    // at every resolve, which costs a few file system calls each.
+    void setFilesFixed(bool fixed) noexcept
+    {
+        m_filesFixed = fixed;
+        m_fixedTargets.clear();
+    }
+
 private:
     struct ListState;
     struct FolderState;
+
+    // The list a reference leads into, as found for one place.
+    struct TargetList {
+        std::string listName;
+        std::filesystem::path listFile;
+        bool inFolder = false;
+        bool sameList = false;
+        const TopicTable* topics = nullptr; // nothing when the list cannot be loaded
+        ListState* state = nullptr;
+        // The place it was found for, while the files are taken as fixed.
+        std::filesystem::path readingList;
+        ListKind readingKind = ListKind::None;
+        const TopicTable* readTopics = nullptr;
+    };
+
+    TargetList findTarget(ListKind kind, const ReadingPlace& place, const TopicTable* readTopics);
+    const TargetList& targetList(ListKind kind, const ReadingPlace& place,
+                                 const TopicTable* readTopics);
 
     ListState* listState(const std::filesystem::path& listFile, const TopicTable* topics);
     std::optional<std::filesystem::path> findList(const std::filesystem::path& folder,
@@ -81,6 +108,9 @@ private:
     ListTopicsCache& m_lists;
     std::map<std::string, std::unique_ptr<ListState>> m_states;
     std::map<std::string, std::unique_ptr<FolderState>> m_folders;
+    bool m_filesFixed = false;
+    std::map<ListKind, TargetList> m_fixedTargets;
+    TargetList m_lastTarget;
 };
 
 // A reference as a reader types it (Go To), in the form the lists write it:

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 #include <span>
 
@@ -20,6 +21,35 @@ bool IsTableNumber(std::string_view number) noexcept
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     return number.size() == 5 && (digit(number[0]) || (number[0] >= 'A' && number[0] <= 'Z')) &&
            std::all_of(number.begin() + 1, number.end(), digit);
+}
+
+// The line ends of some bytes (CR LF, a lone CR or a lone LF, each one), the
+// byte before them a CR when `afterCr`: every CR, and every LF not right
+// after one. Lines are searched for many bytes at a time.
+std::size_t CountLineEnds(std::string_view bytes, bool afterCr) noexcept
+{
+    std::size_t ends = 0;
+    const char* const begin = bytes.data();
+    const char* const end = begin + bytes.size();
+    for (const char* cr = begin;
+         (cr = static_cast<const char*>(std::memchr(cr, '\r', static_cast<std::size_t>(end - cr))));
+         ++cr)
+        ++ends;
+    for (const char* lf = begin;
+         (lf = static_cast<const char*>(std::memchr(lf, '\n', static_cast<std::size_t>(end - lf))));
+         ++lf) {
+        const bool afterCarriageReturn = lf == begin ? afterCr : lf[-1] == '\r';
+        ends += afterCarriageReturn ? 0 : 1;
+    }
+    return ends;
+}
+
+std::uint64_t NumberKey(std::string_view number) noexcept
+{
+    std::uint64_t key = 0;
+    for (const char c : number)
+        key = key << 8 | static_cast<unsigned char>(c);
+    return key;
 }
 
 // Counts line ends (CR LF, a lone CR or a lone LF, each one) over bytes given
@@ -39,11 +69,13 @@ public:
     {
         while (m_position < offset) {
             const std::uint64_t stop = std::min(offset, nextStart());
-            for (; m_position < stop; ++m_position) {
-                const char c = piece[static_cast<std::size_t>(m_position - pieceOffset)];
-                if (c == '\r' || (c == '\n' && !m_afterCr))
-                    ++m_lines;
-                m_afterCr = c == '\r';
+            if (m_position < stop) {
+                const std::string_view bytes =
+                    piece.substr(static_cast<std::size_t>(m_position - pieceOffset),
+                                 static_cast<std::size_t>(stop - m_position));
+                m_lines += CountLineEnds(bytes, m_afterCr);
+                m_afterCr = bytes.back() == '\r';
+                m_position = stop;
             }
             noteStarts();
         }
@@ -100,18 +132,18 @@ std::optional<TableIndex> TableIndex::Build(const std::filesystem::path& listFil
     };
     std::vector<Definition> definitions;
 
-    constexpr std::size_t PieceBytes = 1 << 20;
+    constexpr std::size_t PieceBytes = 256 * 1024;
     constexpr std::size_t Carry = DefinitionLength - 1;
-    std::string buffer;
+    // One buffer for the whole pass: the bytes kept from the last piece, then the next piece.
+    std::string buffer(Carry + PieceBytes, '\0');
+    std::size_t kept = 0;
     std::uint64_t bufferOffset = 0;
-    std::vector<char> piece(PieceBytes);
     for (;;) {
-        const std::size_t got = std::fread(piece.data(), 1, piece.size(), file.get());
-        if (got < piece.size() && std::ferror(file.get()))
+        const std::size_t got = std::fread(buffer.data() + kept, 1, PieceBytes, file.get());
+        if (got < PieceBytes && std::ferror(file.get()))
             return std::nullopt;
-        const bool last = got < piece.size();
-        buffer.append(piece.data(), got);
-        const std::string_view bytes = buffer;
+        const bool last = got < PieceBytes;
+        const std::string_view bytes(buffer.data(), kept + got);
         // A definition that may run on into the next piece waits for it.
         const std::size_t searchEnd =
             last ? bytes.size() : (bytes.size() > Carry ? bytes.size() - Carry : 0);
@@ -128,7 +160,8 @@ std::optional<TableIndex> TableIndex::Build(const std::filesystem::path& listFil
         counter.advance(bytes, bufferOffset, bufferOffset + searchEnd);
         if (last)
             break;
-        buffer.erase(0, searchEnd);
+        kept = bytes.size() - searchEnd;
+        std::memmove(buffer.data(), buffer.data() + searchEnd, kept);
         bufferOffset += searchEnd;
     }
 
@@ -148,7 +181,7 @@ std::optional<TableIndex> TableIndex::Build(const std::filesystem::path& listFil
         if (static_cast<std::int64_t>(definition.offset + DefinitionLength) > end)
             continue;
         index.m_entries.push_back(
-            {definition.number, {topic, definition.line - startLines[topic]}});
+            {NumberKey(definition.number), {topic, definition.line - startLines[topic]}});
     }
     // The first topic in list order for each number.
     std::stable_sort(index.m_entries.begin(), index.m_entries.end(),
@@ -165,10 +198,13 @@ std::optional<TableIndex> TableIndex::Build(const std::filesystem::path& listFil
 
 std::optional<TableLocation> TableIndex::find(std::string_view number) const
 {
+    if (number.size() != 5)
+        return std::nullopt;
+    const std::uint64_t key = NumberKey(number);
     const auto at = std::lower_bound(
-        m_entries.begin(), m_entries.end(), number,
-        [](const Entry& entry, std::string_view wanted) { return entry.number < wanted; });
-    if (at == m_entries.end() || at->number != number)
+        m_entries.begin(), m_entries.end(), key,
+        [](const Entry& entry, std::uint64_t wanted) { return entry.number < wanted; });
+    if (at == m_entries.end() || at->number != key)
         return std::nullopt;
     return at->location;
 }

@@ -3,6 +3,7 @@
 #include "list/topic_table.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,7 +34,7 @@ public:
 
 private:
     struct Entry {
-        std::string number;
+        std::uint64_t number; // the five characters, first one highest
         TableLocation location;
     };
     // Sorted by number.

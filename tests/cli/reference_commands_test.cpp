@@ -1,6 +1,8 @@
 #include "cli_helpers.h"
 #include "sample_files.h"
+#include "samples/generator/list_generator.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
@@ -63,6 +65,31 @@ TEST(RefsAnywhere, EverySampleListResolvesAndTheInterruptListReachesEveryOther)
                                              "MEMORY.LST", "MSR.LST", "OPCODES.LST", "PORTS.LST"}));
         }
     }
+}
+
+// A list far larger than one piece read: its see-also references, in order,
+// are those that zelt refs reads topic by topic.
+TEST(RefsAnywhere, LargeListsReadPieceByPieceGiveEveryTopicsText)
+{
+    TempDir dir;
+    samples::GeneratorOptions options;
+    options.topicCount = 3000;
+    options.realTableDensity = true;
+    const std::string list = dir.file("INTERRUP.LST");
+    ASSERT_TRUE(samples::WriteGeneratedList(list, options));
+    const auto anywhere = Rows(RunCli({"refs", "--anywhere", list}).out);
+    auto next = anywhere.begin();
+    std::size_t seeAlso = 0;
+    for (const auto& row : Rows(RunCli({"refs", list}).out)) {
+        next = std::find_if(next, anywhere.end(), [&](const std::vector<std::string>& other) {
+            return other[0] == row[0] && other[1] == row[1];
+        });
+        ASSERT_NE(next, anywhere.end()) << row[0] << " " << row[1];
+        ++next;
+        ++seeAlso;
+    }
+    EXPECT_GT(seeAlso, 5000u);
+    EXPECT_GT(anywhere.size(), seeAlso + 2000);
 }
 
 TEST(RefsAnywhere, TableNumbersInRunningTextAndListsThatAreMissing)
