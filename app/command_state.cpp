@@ -27,6 +27,8 @@ CommandAvailability EvaluateCommands(const CommandState& state)
     result.editSelectAllChecked = WholeTextSelected(state);
     result.searchFind = listNamed;
     result.searchSearchAgain = listNamed;
+    result.searchBack = state.historyBack;
+    result.searchForward = state.historyForward;
     result.optionsZoomTopic = topicShown;
     result.optionsZoomTopicChecked = state.zoomed;
     result.optionsUpdateTopicTitles = listNamed;

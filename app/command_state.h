@@ -20,6 +20,9 @@ struct CommandState {
     int gridRowCount = 0;
     bool helpFileAvailable = false;
     bool zoomed = false;
+    // Whether the history of topics shown has an entry to go back or forward to.
+    bool historyBack = false;
+    bool historyForward = false;
 };
 
 // Which commands are enabled; the *Checked fields give the ticked state.
@@ -33,6 +36,8 @@ struct CommandAvailability {
     bool editSelectAllChecked = false;
     bool searchFind = false;
     bool searchSearchAgain = false;
+    bool searchBack = false;
+    bool searchForward = false;
     bool optionsZoomTopic = false;
     bool optionsZoomTopicChecked = false;
     bool optionsUpdateTopicTitles = false;

@@ -4,6 +4,7 @@
 // Run from a Release build: build/release/bench/bench_view
 // The peak_rss_mb counter is the whole process's; run a benchmark alone
 // (--benchmark_filter=OneLine) to read its own peak.
+#include "base/file_io.h"
 #include "bench/largest_topic.h"
 #include "list/loaded_list.h"
 #include "output/save_topic.h"
@@ -306,8 +307,48 @@ void BM_ShowCategoryInWindow(benchmark::State& state)
     state.counters["topics"] = window.loadedList().topicCount();
 }
 
+// Ctrl+click on a table number of a small list that leads into a real-size
+// interrupt list beside it (about 20,000 topics, 9 MB), which opens from its
+// index file: the reference resolved, the list opened, the topic shown and
+// scrolled to the table. Between clicks the small list is opened again,
+// untimed; the other list's topics and tables stay known from the first click,
+// as after resting the mouse on the reference.
+void BM_CtrlClickIntoAnotherList(benchmark::State& state)
+{
+    auto& slot = OpenWindows()[1];
+    if (!slot)
+        slot = std::make_unique<OpenWindow>(20000, 450, true);
+    zelt::TFormMain& window = slot->window();
+    const std::string target = window.loadedList().files.listFileName;
+    const fs::path folder = fs::path(target).parent_path();
+    const std::string small = (folder / "PORTS.LST").string();
+    fs::copy_file(fs::path(ZELT_SAMPLES_DIR) / "PORTS.LST", small,
+                  fs::copy_options::overwrite_existing);
+    // The last table the list defines.
+    const std::string bytes = [&] {
+        std::ifstream in(target, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const std::size_t table = bytes.rfind("(Table ");
+    if (table == std::string::npos) {
+        state.SkipWithError("the list defines no table");
+        return;
+    }
+    const std::string reference = "#" + bytes.substr(table + 7, 5);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.openList(small);
+        state.ResumeTiming();
+        window.goToReference(reference);
+    }
+    if (slot->messageShown() || !zelt::IsSameFile(window.loadedList().files.listFileName, target))
+        state.SkipWithError("the topic was not shown");
+    state.counters["topics"] = window.loadedList().topicCount();
+}
+
 } // namespace
 
+BENCHMARK(BM_CtrlClickIntoAnotherList)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ShowCategoryInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_LoadLargeTopicInWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);

@@ -102,6 +102,8 @@ void CommandActions::apply(const CommandAvailability& a)
     set(CommandId::SearchFind, a.searchFind);
     set(CommandId::SearchSearchAgain, a.searchSearchAgain);
     m_searchAgainButton->setEnabled(a.searchSearchAgain);
+    set(CommandId::SearchBack, a.searchBack);
+    set(CommandId::SearchForward, a.searchForward);
     set(CommandId::OptionsZoomTopic, a.optionsZoomTopic);
     command(CommandId::OptionsZoomTopic)->setChecked(a.optionsZoomTopicChecked);
     set(CommandId::OptionsUpdateTopicTitles, a.optionsUpdateTopicTitles);

@@ -11,16 +11,20 @@
 #include "browse/pane_layout.h"
 #include "help/help_file.h"
 #include "list/file_entry.h"
+#include "list/list_cache.h"
 #include "list/open_messages.h"
+#include "search/reference_resolver.h"
 #include "settings/settings_io.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
 #include "ui/command_updater.h"
 #include "ui/form_config.h"
 #include "ui/form_find.h"
+#include "ui/form_go_to.h"
 #include "ui/glyphs.h"
 #include "ui/help_window.h"
 #include "ui/hint_handler.h"
+#include "ui/history_mouse_buttons.h"
 #include "ui/list_menu_controller.h"
 #include "ui/main_menu_builder.h"
 #include "ui/main_panel.h"
@@ -67,6 +71,15 @@ TFormMain::TFormMain(MainWindowServices services)
     readStartupValues();
     formCreate();
     m_find = new TFormFind(*this, m_messages, this);
+    m_goTo = new TFormGoTo(this);
+    m_otherLists = std::make_unique<ListTopicsCache>(
+        m_settings.OnlyParseLST,
+        IndexMode{m_settings.DontUseIndexFile, m_settings.LoadTopicsDirect});
+    m_resolver = std::make_unique<ReferenceResolver>(*m_otherLists);
+    m_panel->topicView()->setReferenceTip(
+        [this](const TextReference& reference) { return referenceTip(reference); });
+    new HistoryMouseButtons(
+        *this, [this] { goBack(); }, [this] { goForward(); });
     createDialogs();
 }
 
@@ -232,6 +245,8 @@ CommandState TFormMain::commandState() const
     state.gridRowCount = m_panel->grid()->model()->rowCount();
     state.helpFileAvailable = m_program.helpFileAvailable;
     state.zoomed = m_panes->isZoomed();
+    state.historyBack = m_history.canGoBack(ListUnchangedOnDisk);
+    state.historyForward = m_history.canGoForward(ListUnchangedOnDisk);
     return state;
 }
 

@@ -4,6 +4,7 @@
 #include "base/program_version.h"
 #include "browse/category_descriptions.h"
 #include "browse/grid_navigation.h"
+#include "browse/topic_history.h"
 #include "list/loaded_list.h"
 #include "list/topic_reader.h"
 #include "output/print_plan.h"
@@ -30,6 +31,8 @@ class HelpRouter;
 class HelpViewer;
 class HelpWindowViewer;
 class HintHandler;
+class ListTopicsCache;
+class ReferenceResolver;
 class Launcher;
 class ListMenuController;
 class MainPanel;
@@ -38,11 +41,15 @@ class PaneLayoutController;
 class SettingsStore;
 class StatusBarPanels;
 class TFormFind;
+class TFormGoTo;
 class TFormConfig;
 class ToolBarBands;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
+struct ReadingPlace;
+struct ResolvedReference;
+struct TextReference;
 struct CommandState;
 struct MainMenus;
 struct ConfigApplied;
@@ -90,11 +97,24 @@ public:
     void showCategory(CategoryChar category, int row);
     // Shows topic n in the topic view, formatted, with its see-also menu.
     void loadTopic(std::int32_t n) override;
+    // Shows a topic of a list, opening the list first when it is not the open
+    // one; false when the list cannot be opened or has no such topic.
+    bool showListTopic(const std::filesystem::path& listFile, TopicNumber topic);
+    // Go To...: a reference typed by the user.
+    void showGoTo();
+    // Follows a reference (code page 437 bytes) wherever it leads, read in the
+    // open list and its current topic, or without one in the lists folder;
+    // false, after telling why, when it leads nowhere.
+    bool goToReference(std::string_view reference);
     // A reference chosen in the see-also menu or clicked in the topic view.
     void followReference(const QString& reference);
     // Find... and Search Again.
     void showFind();
     void searchAgain();
+    // Back and Forward through the topics shown.
+    void goBack();
+    void goForward();
+    const TopicHistory& topicHistory() const { return m_history; }
     void updateStatusBar(StatusKind kind);
     void updateCommands();
 
@@ -107,6 +127,7 @@ public:
     MainPanel& mainPanel() const { return *m_panel; }
     HintHandler& hints() const { return *m_hints; }
     TFormFind& findDialog() const { return *m_find; }
+    TFormGoTo& goToDialog() const { return *m_goTo; }
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
@@ -147,6 +168,11 @@ private:
     void showTopic(std::int32_t n, std::string_view shown);
     void formatTopic(std::string_view shown);
     void fillSeeAlsoMenu(const std::vector<std::string>& captions);
+    void recordShownTopic();
+    ReadingPlace readingPlace() const;
+    ResolvedReference resolveReference(std::string_view reference);
+    QString referenceTip(const TextReference& reference);
+    void stepInHistory(const std::optional<HistoryEntry>& entry);
     void listOtherClick();
     void toolButtonOpenListClick();
     void updateTopicTitles();
@@ -205,6 +231,14 @@ private:
     QTextDocument* m_printEditor = nullptr;
     PrintRange m_printRange = PrintRange::All;
     TFormFind* m_find = nullptr;
+    TFormGoTo* m_goTo = nullptr;
+    TopicHistory m_history;
+    // Other lists' topics and the resolver that reads references with them.
+    std::unique_ptr<ListTopicsCache> m_otherLists;
+    std::unique_ptr<ReferenceResolver> m_resolver;
+    // Off while Back and Forward show their topics, and while a list opened
+    // on the way to a topic shows its first one.
+    bool m_recordTopics = true;
     std::unique_ptr<HelpWindowViewer> m_helpWindow;
     std::unique_ptr<HelpRouter> m_help;
     // Destroyed before the help router it asks.

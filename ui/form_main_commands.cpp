@@ -42,6 +42,9 @@ void TFormMain::connectCommands()
     on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
     on(CommandId::SearchFind, [this] { showFind(); });
     on(CommandId::SearchSearchAgain, [this] { searchAgain(); });
+    on(CommandId::SearchGoTo, [this] { showGoTo(); });
+    on(CommandId::SearchBack, [this] { goBack(); });
+    on(CommandId::SearchForward, [this] { goForward(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();
@@ -84,6 +87,8 @@ void TFormMain::connectCommands()
     connect(m_panel->seeAlsoMenu(), &QMenu::triggered, this,
             [this](QAction* item) { followReference(item->data().toString()); });
     connect(m_panel->topicView(), &TopicView::referenceClicked, this, &TFormMain::followReference);
+    connect(m_panel->topicView(), &TopicView::referenceCtrlClicked, this,
+            [this](const TextReference& reference) { goToReference(reference.text); });
 
     new SeeAlsoKey(*this, [this] { m_panel->popUpSeeAlsoMenu(); });
 }

@@ -62,7 +62,9 @@ void TFormMain::showTopic(std::int32_t n, std::string_view shown)
     try {
         view.setTopicText(shown);
         m_list.setCurrentTopic(static_cast<TopicNumber>(n));
+        recordShownTopic();
         m_panel->currentTopicLabel()->setText(FromCp437(m_list.view.currentTopicIdentifier));
+        view.setReferenceRules(m_list.files.listKind, m_list.view.currentTopicTitle);
         formatTopic(shown);
         view.showStart();
         view.setEnabled(true);

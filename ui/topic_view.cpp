@@ -4,8 +4,10 @@
 #include "ui/qt_text.h"
 #include "ui/topic_mime_data.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -13,6 +15,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolTip>
+#include <utility>
 
 namespace zelt {
 
@@ -56,6 +60,8 @@ void TopicView::setTopicText(std::string_view shown)
     m_references.clear();
     m_spans.clear();
     m_viewBytes.reset();
+    m_textReferences.reset();
+    m_referenceKind.reset();
     const std::vector<LineRange> lines = SplitViewLines(shown);
     document()->setPlainText(QString::fromStdU16String(ViewText(shown, lines)));
     QTextCharFormat markFormat;
@@ -118,6 +124,8 @@ void TopicView::clearTopic()
     m_references.clear();
     m_spans.clear();
     m_viewBytes.reset();
+    m_textReferences.reset();
+    m_referenceKind.reset();
     clear();
 }
 
@@ -143,6 +151,58 @@ QString TopicView::referenceAt(const QPoint& viewportPos) const
     if (!isNumber || id < 0 || id >= m_references.size())
         return {};
     return m_references[id];
+}
+
+void TopicView::setReferenceRules(ListKind kind, std::string title)
+{
+    m_referenceKind = kind;
+    m_referenceTitle = std::move(title);
+    m_textReferences.reset();
+}
+
+void TopicView::setReferenceTip(std::function<QString(const TextReference&)> tip)
+{
+    m_referenceTip = std::move(tip);
+}
+
+std::optional<TextReference> TopicView::textReferenceAt(const QPoint& viewportPos) const
+{
+    if (!m_referenceKind)
+        return std::nullopt;
+    const QPoint at(viewportPos.x() + horizontalScrollBar()->value(),
+                    viewportPos.y() + verticalScrollBar()->value());
+    const int hit = document()->documentLayout()->hitTest(at, Qt::ExactHit);
+    if (hit < 0)
+        return std::nullopt;
+    if (!m_textReferences)
+        m_textReferences = TopicReferences(searchText(), m_referenceTitle, *m_referenceKind);
+    const auto position = static_cast<std::size_t>(hit);
+    for (const TextReference& reference : *m_textReferences) {
+        if (reference.position > position)
+            break;
+        if (position < reference.position + reference.length)
+            return reference;
+    }
+    return std::nullopt;
+}
+
+QString TopicView::referenceTipAt(const QPoint& viewportPos) const
+{
+    if (!m_referenceTip)
+        return {};
+    const auto reference = textReferenceAt(viewportPos);
+    return reference ? m_referenceTip(*reference) : QString();
+}
+
+void TopicView::showLine(std::size_t line)
+{
+    const QTextBlock block = document()->findBlockByNumber(static_cast<int>(line));
+    if (!block.isValid())
+        return;
+    setTextCursor(QTextCursor(block));
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(
+        static_cast<int>(document()->documentLayout()->blockBoundingRect(block).top()));
 }
 
 const std::string& TopicView::searchText() const
@@ -209,20 +269,41 @@ QMimeData* TopicView::createMimeDataFromSelection() const
 
 void TopicView::mousePressEvent(QMouseEvent* event)
 {
-    m_pressedReference =
-        event->button() == Qt::LeftButton ? referenceAt(event->position().toPoint()) : QString();
+    const QPoint at = event->position().toPoint();
+    m_ctrlPressedReference.reset();
+    if (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ControlModifier)) {
+        // Ctrl+click follows the reference; the caret and selection stay.
+        m_ctrlPressedReference = textReferenceAt(at);
+        if (m_ctrlPressedReference) {
+            m_pressedReference.clear();
+            event->accept();
+            return;
+        }
+    }
+    m_pressedReference = event->button() == Qt::LeftButton ? referenceAt(at) : QString();
     QTextEdit::mousePressEvent(event);
 }
 
 void TopicView::mouseMoveEvent(QMouseEvent* event)
 {
     QTextEdit::mouseMoveEvent(event);
-    const bool overLink = !referenceAt(event->position().toPoint()).isEmpty();
+    const QPoint at = event->position().toPoint();
+    const bool overLink =
+        !referenceAt(at).isEmpty() ||
+        (event->modifiers().testFlag(Qt::ControlModifier) && textReferenceAt(at).has_value());
     viewport()->setCursor(overLink ? Qt::PointingHandCursor : Qt::IBeamCursor);
 }
 
 void TopicView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (m_ctrlPressedReference && event->button() == Qt::LeftButton) {
+        const TextReference pressed = *std::exchange(m_ctrlPressedReference, std::nullopt);
+        const auto released = textReferenceAt(event->position().toPoint());
+        event->accept();
+        if (released && released->position == pressed.position)
+            Q_EMIT referenceCtrlClicked(pressed);
+        return;
+    }
     QTextEdit::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || m_pressedReference.isEmpty())
         return;
@@ -231,6 +312,20 @@ void TopicView::mouseReleaseEvent(QMouseEvent* event)
     m_pressedReference.clear();
     if (sameLink && !textCursor().hasSelection())
         Q_EMIT referenceClicked(reference);
+}
+
+bool TopicView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = referenceTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
+    return QTextEdit::viewportEvent(event);
 }
 
 } // namespace zelt

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "browse/topic_format.h"
+#include "browse/topic_references.h"
 #include "output/output_style.h"
 #include "output/topic_document.h"
 
 #include <QStringList>
 #include <QTextEdit>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,7 +18,9 @@ namespace zelt {
 // CurrentTopic: the read-only view of one topic. Its text is the topic's bytes
 // with every line end one paragraph break, so a character position of the
 // view is a position of the core's formatting. Links carry the number of
-// their reference as href; a click on one reports the reference text.
+// their reference as href; a click on one reports the reference text. Every
+// reference of the text, table numbers included, is followed by Ctrl+click
+// and names its target in a tooltip.
 class TopicView final : public QTextEdit {
     Q_OBJECT
 
@@ -43,6 +47,18 @@ public:
     // The reference of a link, empty outside links.
     QString referenceAt(const QPoint& viewportPos) const;
 
+    // How the references of the text are read: the list's kind and the
+    // topic's title, given after the text.
+    void setReferenceRules(ListKind kind, std::string title);
+    // What a reference leads to, in words, for its tooltip.
+    void setReferenceTip(std::function<QString(const TextReference&)> tip);
+    // Any reference under the point: see-also or table number, linked or not.
+    std::optional<TextReference> textReferenceAt(const QPoint& viewportPos) const;
+    // The tooltip over the point; empty outside references.
+    QString referenceTipAt(const QPoint& viewportPos) const;
+    // The start of a line (0 = the first) at the top of the view, with the caret.
+    void showLine(std::size_t line);
+
     // The topic as shown with its formatting, whole or the characters
     // [start, end).
     TopicDocument topicDocument() const;
@@ -54,6 +70,7 @@ public:
 
 Q_SIGNALS:
     void referenceClicked(const QString& reference);
+    void referenceCtrlClicked(const zelt::TextReference& reference);
 
 protected:
     bool event(QEvent* event) override;
@@ -61,12 +78,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QStringList m_references;
     std::vector<FormatSpan> m_spans;
     mutable std::optional<std::string> m_viewBytes;
     QString m_pressedReference;
+    std::optional<ListKind> m_referenceKind;
+    std::string m_referenceTitle;
+    // Every reference of the text, found when first asked for.
+    mutable std::optional<std::vector<TextReference>> m_textReferences;
+    std::optional<TextReference> m_ctrlPressedReference;
+    std::function<QString(const TextReference&)> m_referenceTip;
 };
 
 } // namespace zelt

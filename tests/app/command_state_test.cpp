@@ -30,7 +30,8 @@ TEST(CommandState, NothingOpenLeavesOnlyTheAlwaysEnabled)
     const auto a = EvaluateCommands(CommandState{});
     EXPECT_FALSE(a.fileClose || a.fileSave || a.filePrint || a.editCopy || a.editSelectAll ||
                  a.searchFind || a.searchSearchAgain || a.optionsZoomTopic ||
-                 a.optionsUpdateTopicTitles || a.viewPrev || a.viewNext || a.helpHelpIndex);
+                 a.optionsUpdateTopicTitles || a.viewPrev || a.viewNext || a.helpHelpIndex ||
+                 a.searchBack || a.searchForward);
 }
 
 TEST(CommandState, ListNamedWithoutTopics)
@@ -100,6 +101,17 @@ TEST(CommandState, CopyAndSelectAll)
     const auto emptyText = EvaluateCommands(TopicShown(0, 1, 0));
     EXPECT_FALSE(emptyText.editSelectAll);
     EXPECT_FALSE(emptyText.editSelectAllChecked);
+}
+
+TEST(CommandState, BackAndForwardNeedAnEntryToGoTo)
+{
+    CommandState state;
+    state.historyBack = true;
+    const auto back = EvaluateCommands(state);
+    EXPECT_TRUE(back.searchBack);
+    EXPECT_FALSE(back.searchForward);
+    state.historyForward = true;
+    EXPECT_TRUE(EvaluateCommands(state).searchForward);
 }
 
 TEST(CommandState, HelpTopicsNeedTheHelpFile)

@@ -3,6 +3,7 @@
 #include "ui/command_actions.h"
 #include "ui/form_main.h"
 #include "ui/main_panel.h"
+#include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -19,6 +21,7 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdio>
 
@@ -100,6 +103,8 @@ void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
             if (qobject_cast<QMenu*>(widget) != nullptr)
                 widget->hide();
         }
+    } else if (command == u"tip") {
+        restMouseOn(arguments.join(u' '));
     } else if (command == u"command") {
         triggerCommand(argument);
     } else if (command == u"page") {
@@ -165,6 +170,21 @@ void ScreenshotDriver::pressKey(const QString& name)
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
     QApplication::sendEvent(target, &release);
+}
+
+void ScreenshotDriver::restMouseOn(const QString& text)
+{
+    TopicView& view = m_window.topicView();
+    const auto position = view.document()->toRawText().lastIndexOf(text);
+    if (position < 0) {
+        Report(QStringLiteral("no %1 in the topic").arg(text));
+        return;
+    }
+    QTextCursor at(view.document());
+    at.setPosition(static_cast<int>(position) + 1);
+    const QPoint point = view.cursorRect(at).center() + QPoint(2, 0);
+    QHelpEvent help(QEvent::ToolTip, point, view.viewport()->mapToGlobal(point));
+    QApplication::sendEvent(view.viewport(), &help);
 }
 
 void ScreenshotDriver::triggerCommand(const QString& name)
@@ -233,7 +253,9 @@ void ScreenshotDriver::saveShot(const QString& file)
     QPixmap shot = m_window.grab();
     QPainter painter(&shot);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMenu*>(widget) != nullptr && widget->isVisible())
+        const bool popup =
+            qobject_cast<QMenu*>(widget) != nullptr || widget->windowType() == Qt::ToolTip;
+        if (popup && widget->isVisible())
             painter.drawPixmap(m_window.mapFromGlobal(widget->pos()), widget->grab());
     }
     painter.end();

@@ -19,6 +19,8 @@ class TFormMain;
 //   seealso           pops up the see-also menu
 //   zoom              the Zoom Topic command
 //   closemenus        hides the menus that are up
+//   tip TEXT          rests the mouse on the last TEXT of the topic shown, for
+//                     its tooltip
 //   command NAME      triggers a command (OptionsConfigurationCmd, ...); a
 //                     dialog it opens stays up for the following steps
 //   page N            shows page N of the dialog that is up
@@ -29,7 +31,8 @@ class TFormMain;
 //   helpkey NAME      F1 on the named control of the dialog that is up
 //   acceptdialog      closes the dialog that is up with OK
 //   closedialog       closes the dialog that is up with Cancel
-//   shot FILE         saves the window, with the menus that are up, as PNG
+//   shot FILE         saves the window, with the menus and tooltip that are
+//                     up, as PNG
 //   dialogshot FILE   saves the dialog that is up (or the help window) with
 //                     the popups over it, as the screen shows them
 //   quit              ends the program without the exit question
@@ -50,6 +53,7 @@ private:
     void run(const QString& command, const QStringList& arguments);
     void clickRow(int row);
     void pressKey(const QString& name);
+    void restMouseOn(const QString& text);
     void saveShot(const QString& file);
     void triggerCommand(const QString& name);
     void pressHelpKey(const QString& controlName);
