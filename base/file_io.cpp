@@ -1,9 +1,12 @@
 #include "base/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 
 #ifdef _WIN32
+#include "base/windows_headers.h"
+
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
@@ -35,7 +38,96 @@ fs::path TemporaryNameFor(const fs::path& target, int attempt)
     return name;
 }
 
+// As many links in a row as the system itself follows.
+constexpr int MostLinksFollowed = 40;
+
+// The file a name leads to through its symbolic links, also when the last one
+// leads to no file yet: writing through a link creates that file.
+fs::path FollowLinks(fs::path path, std::error_code& error)
+{
+    for (int hop = 0; hop < MostLinksFollowed; ++hop) {
+        std::error_code ignored;
+        if (!fs::is_symlink(fs::symlink_status(path, ignored)))
+            return path;
+        const fs::path link = fs::read_symlink(path, error);
+        if (error)
+            return path;
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    return path;
+}
+
+class WriteRefusalCategory final : public std::error_category {
+public:
+    const char* name() const noexcept override { return "zelt write"; }
+    std::string message(int value) const override
+    {
+        switch (static_cast<WriteRefusal>(value)) {
+        case WriteRefusal::OpenList:
+            return "It is the open list";
+        case WriteRefusal::NotRegularFile:
+            return "Not a regular file";
+        }
+        return "Refused";
+    }
+};
+
+#ifdef _WIN32
+std::optional<FileIdentity> IdentityOfHandle(HANDLE handle)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (handle == INVALID_HANDLE_VALUE || GetFileInformationByHandle(handle, &info) == 0)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+#endif
+
 } // namespace
+
+std::error_code MakeErrorCode(WriteRefusal refusal)
+{
+    static const WriteRefusalCategory category;
+    return {static_cast<int>(refusal), category};
+}
+
+std::optional<FileIdentity> IdentityOf(const fs::path& path)
+{
+#ifdef _WIN32
+    // Without any access asked, the file opens also while others hold it;
+    // the flag lets folders open too.
+    const HANDLE handle =
+        CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const auto identity = IdentityOfHandle(handle);
+    CloseHandle(handle);
+    return identity;
+#else
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+#endif
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* file)
+{
+    if (file == nullptr)
+        return std::nullopt;
+#ifdef _WIN32
+    return IdentityOfHandle(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file))));
+#else
+    struct stat info {};
+    if (::fstat(::fileno(file), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                        static_cast<std::uint64_t>(info.st_ino)};
+#endif
+}
 
 fs::path PathFromBytes(std::string_view name)
 {
@@ -59,8 +151,10 @@ std::string BytesFromPath(const fs::path& path)
 
 bool IsSameFile(std::string_view a, std::string_view b)
 {
-    std::error_code error;
-    return a == b || fs::equivalent(PathFromBytes(a), PathFromBytes(b), error);
+    if (a == b)
+        return true;
+    const auto first = IdentityOf(PathFromBytes(a));
+    return first && first == IdentityOf(PathFromBytes(b));
 }
 
 bool IsExistingFolder(std::string_view name)
@@ -203,9 +297,11 @@ const FileSystem& RealFileSystem() noexcept
     return files;
 }
 
-AtomicFileWriter::AtomicFileWriter(fs::path target, const FileSystem& files)
+AtomicFileWriter::AtomicFileWriter(fs::path target, const FileSystem& files, ReplaceRules rules)
     : m_files(files)
     , m_target(std::move(target))
+    , m_kept(rules.kept.begin(), rules.kept.end())
+    , m_readOnlyToo(rules.readOnlyToo)
 {}
 
 AtomicFileWriter::~AtomicFileWriter()
@@ -218,19 +314,74 @@ bool AtomicFileWriter::begin()
 {
     m_started = true;
     std::error_code error;
+    m_destination = FollowLinks(m_target, error);
+    if (!error)
+        error = refusalOf(m_destination);
+    if (error)
+        return fail(FileError::Step::Create, m_target, error);
     for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
         error.clear();
-        const fs::path candidate = TemporaryNameFor(m_target, attempt);
+        const fs::path candidate = TemporaryNameFor(m_destination, attempt);
         m_file = m_files.createNew(candidate, error);
         if (m_file) {
             m_temporary = candidate;
-            return true;
+            return takeOverAttributes();
         }
         std::error_code existsError;
         if (!fs::exists(candidate, existsError))
             break;
     }
     return fail(FileError::Step::Create, m_target, error);
+}
+
+std::error_code AtomicFileWriter::refusalOf(const fs::path& destination)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(destination, error);
+    // A file that is not there is made; one that cannot be looked at is
+    // left to the steps that follow, which say why.
+    if (error || !fs::exists(status))
+        return {};
+    if (fs::is_directory(status))
+        return std::make_error_code(std::errc::is_a_directory);
+    // Renaming over a FIFO or a device would put a plain file in its place.
+    if (!fs::is_regular_file(status))
+        return MakeErrorCode(WriteRefusal::NotRegularFile);
+    const auto identity = IdentityOf(destination);
+    if (identity && std::ranges::find(m_kept, *identity) != m_kept.end())
+        return MakeErrorCode(WriteRefusal::OpenList);
+    // Renaming would pass over the read-only mark, which the user set so that
+    // nothing writes the file.
+    if (!m_readOnlyToo && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
+        return std::make_error_code(std::errc::permission_denied);
+#ifndef _WIN32
+    struct stat info {};
+    if (::stat(destination.c_str(), &info) == 0)
+        m_attributes = Attributes{info.st_uid, info.st_gid, info.st_mode & 07777u};
+#endif
+    return {};
+}
+
+// Given at once, before any byte is written, so that the content of a private
+// file is never readable by others through its temporary file.
+bool AtomicFileWriter::takeOverAttributes()
+{
+#ifndef _WIN32
+    if (!m_attributes)
+        return true;
+    const int descriptor = ::fileno(m_file.get());
+    // Only a privileged process may give a file away; a group the process
+    // belongs to it may still set. Where neither is allowed, the file is the
+    // writer's own.
+    if (::fchown(descriptor, m_attributes->owner, m_attributes->group) != 0 &&
+        ::fchown(descriptor, static_cast<uid_t>(-1), m_attributes->group) != 0) {
+        // Neither: the file is the writer's own, as any new file would be.
+    }
+    // Set after the owner: a change of owner clears the set-user-ID bits.
+    if (::fchmod(descriptor, static_cast<mode_t>(m_attributes->mode)) != 0)
+        return fail(FileError::Step::Create, m_target, LastError());
+#endif
+    return true;
 }
 
 bool AtomicFileWriter::append(std::string_view bytes)
@@ -261,7 +412,7 @@ bool AtomicFileWriter::finishTemporary()
 bool AtomicFileWriter::replaceTarget()
 {
     std::error_code error;
-    m_files.rename(m_temporary, m_target, error);
+    m_files.rename(m_temporary, m_destination, error);
     if (error)
         return fail(FileError::Step::Rename, m_target, error);
     m_committed = true;
@@ -289,9 +440,9 @@ void AtomicFileWriter::discardTemporary()
 }
 
 std::optional<FileError> WriteFileAtomically(const fs::path& target, std::string_view bytes,
-                                             const FileSystem& files)
+                                             const FileSystem& files, ReplaceRules rules)
 {
-    AtomicFileWriter writer(target, files);
+    AtomicFileWriter writer(target, files, rules);
     if (writer.append(bytes) && writer.commit())
         return std::nullopt;
     return writer.error();

@@ -133,7 +133,7 @@ void BM_SaveTopic(benchmark::State& state, const char* name, bool disk)
     const UnflushedFileSystem unflushed;
     const zelt::FileSystem& files = disk ? zelt::RealFileSystem() : unflushed;
     for (auto _ : state) {
-        if (zelt::SaveTopic(file, document, Style, files)) {
+        if (zelt::SaveTopic(file, document, Style, {}, files)) {
             state.SkipWithError("the save failed");
             break;
         }

@@ -3,6 +3,7 @@
 #include "browse/view_lines.h"
 #include "cli/open_list.h"
 #include "cli/topic_argument.h"
+#include "list/open_list.h"
 #include "output/save_topic.h"
 #include "settings/window_layout.h"
 
@@ -34,11 +35,6 @@ int RunSave(std::span<const std::string_view> args, Streams streams)
         return ExitUsage;
     const std::string listFileName(args[0]);
     const std::string fileName(args[2]);
-    if (IsSameFile(listFileName, fileName)) {
-        std::fprintf(streams.err, "zelt: %s is the list itself; the topic is not saved over it\n",
-                     fileName.c_str());
-        return ExitFailure;
-    }
     LoadedList list;
     auto reader = OpenListForCli(list, listFileName, streams);
     if (!reader)
@@ -54,7 +50,8 @@ int RunSave(std::span<const std::string_view> args, Streams streams)
     const auto n = static_cast<TopicNumber>(*number);
     TopicDocument document =
         DocumentOfShownBytes(shown, FormatTopic(shown, list.topics().title(n), options).spans);
-    if (const auto error = SaveTopic(fileName, document, DefaultViewStyle())) {
+    if (const auto error =
+            SaveTopic(fileName, document, DefaultViewStyle(), OpenListFiles(list.files, *reader))) {
         const std::string reason = error->code ? " (" + error->code.message() + ")" : "";
         std::fprintf(streams.err, "zelt: %s%s\n", CannotCreateFileText(fileName).c_str(),
                      reason.c_str());

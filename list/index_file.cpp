@@ -146,7 +146,7 @@ bool WriteIndexFile(const std::string& indexFileName, const TopicTable& topics,
     // An index that would read back other topics is no index.
     if (!IndexCanHold(topics))
         return false;
-    AtomicFileWriter writer(PathFromBytes(indexFileName), files);
+    AtomicFileWriter writer(PathFromBytes(indexFileName), files, {.kept = {}, .readOnlyToo = true});
     // A file without the list's time stamp would only be outdated next time.
     return writer.append(FormatIndexFile(topics)) &&
            writer.commit([&](const std::filesystem::path& temporary) {

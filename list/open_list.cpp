@@ -41,4 +41,14 @@ OpenListResult OpenList(LoadedList& list, const LoadRequest& request, LoadObserv
     return result;
 }
 
+std::vector<FileIdentity> OpenListFiles(const ListFiles& files, const TopicReader& stream)
+{
+    std::vector<FileIdentity> kept;
+    for (const auto identity : {stream.identity(), IdentityOf(PathFromBytes(files.listFileName))}) {
+        if (identity)
+            kept.push_back(*identity);
+    }
+    return kept;
+}
+
 } // namespace zelt

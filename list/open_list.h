@@ -38,4 +38,8 @@ std::optional<OpenListMessage> MissingListMessage(std::string_view listFileName)
 // Every failure leaves the list closed.
 OpenListResult OpenList(LoadedList& list, const LoadRequest& request, LoadObserver& observer);
 
+// The files no writer may replace while the list is open: the one topics are
+// read from, and the one its name leads to now, should that be another.
+std::vector<FileIdentity> OpenListFiles(const ListFiles& files, const TopicReader& stream);
+
 } // namespace zelt

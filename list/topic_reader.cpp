@@ -42,13 +42,11 @@ std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t le
     std::FILE* file = m_file.get();
     std::clearerr(file);
     const auto size = FileSize(file);
-    // A topic that starts in the line end counted for a last line without one
-    // (an empty topic of a closing divider line) still exists; one that starts
-    // further out does not, as in a file cut short while open.
-    if (!size || start - *size > MissingLineEndBytes)
+    // A topic that ends in the line end counted for a last line without one
+    // is whole; one that ends further out lost its end, as in a file cut
+    // short while open, and a cut text would pass for the topic.
+    if (!size || std::int64_t{start} + length - *size > MissingLineEndBytes)
         return std::nullopt;
-    // Only the bytes that exist are taken, so a length from a damaged index
-    // never asks for more memory than the file holds.
     const auto available = std::max<std::int64_t>(0, *size - start);
     std::string bytes(static_cast<std::size_t>(std::min<std::int64_t>(length, available)), '\0');
     if (bytes.empty())

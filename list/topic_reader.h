@@ -18,11 +18,13 @@ public:
 
     // The bytes of a topic, read with one seek and one read. A scan counts a
     // last line without its line end as if it ended in CR LF, so positions
-    // run up to 2 bytes past the end of the file: a
-    // topic that runs past the end gives the bytes that exist. A read error,
-    // or a start more than those 2 bytes past the end (the file was cut short
-    // while open), gives nothing.
+    // run up to 2 bytes past the end of the file: a topic that ends there is
+    // whole and gives the bytes that exist. A read error, or a topic that ends
+    // further out (the file was cut short while open), gives nothing.
     std::optional<std::string> read(std::int32_t start, std::int32_t length);
+
+    // The file read from, whatever name it has now.
+    std::optional<FileIdentity> identity() const { return IdentityOf(m_file.get()); }
 
 private:
     explicit TopicReader(FileHandle file)

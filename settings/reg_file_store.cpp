@@ -126,12 +126,13 @@ bool RegFileStore::commit()
             return false;
     }
     AtomicFileWriter writer(m_file, m_files);
-    // The broken file is kept aside only once its replacement is complete.
+    // The broken file is kept aside only once its replacement is complete;
+    // where the name is a link, the file it leads to is the one replaced.
     const bool replaced =
-        writer.append(FormatRegFile(m_document)) && writer.commit([this](const fs::path&) {
+        writer.append(FormatRegFile(m_document)) && writer.commit([&](const fs::path&) {
             if (m_state != FileState::Broken)
                 return true;
-            if (!MoveAside(m_file))
+            if (!MoveAside(writer.destination()))
                 return false;
             m_state = FileState::Missing;
             return true;

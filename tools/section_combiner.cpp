@@ -37,7 +37,7 @@ std::optional<FileError> AppendSection(AtomicFileWriter& writer, const fs::path&
 } // namespace
 
 SectionsCombined CombineSections(const fs::path& folder, const SectionedList& list,
-                                 bool deleteSections, const FileSystem& files)
+                                 bool deleteSections, KeptFiles kept, const FileSystem& files)
 {
     SectionsCombined result;
     result.target = folder / PathFromBytes(list.targetName);
@@ -45,7 +45,7 @@ SectionsCombined CombineSections(const fs::path& folder, const SectionedList& li
     if (sections.empty())
         return result;
 
-    AtomicFileWriter writer(result.target, files);
+    AtomicFileWriter writer(result.target, files, {.kept = kept, .readOnlyToo = false});
     const auto buffer = std::make_unique_for_overwrite<char[]>(CopyBufferBytes);
     for (const fs::path& section : sections) {
         result.error = AppendSection(writer, section, files, {buffer.get(), CopyBufferBytes},
@@ -86,14 +86,14 @@ bool ChoiceRewritesOpenList(const CombineChoice& choice, ListKind openList) noex
            (openList == ListKind::Ports && choice.ports);
 }
 
-CombineRun CombineChosenLists(const fs::path& folder, const CombineChoice& choice,
+CombineRun CombineChosenLists(const fs::path& folder, const CombineChoice& choice, KeptFiles kept,
                               const FileSystem& files)
 {
     CombineRun run;
     for (const SectionedList& list : SectionedLists) {
         if (!IsChosen(choice, list))
             continue;
-        SectionsCombined result = CombineSections(folder, list, choice.deleteSections, files);
+        SectionsCombined result = CombineSections(folder, list, choice.deleteSections, kept, files);
         if (result.error) {
             run.failed = std::move(result);
             break;

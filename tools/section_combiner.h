@@ -24,9 +24,11 @@ struct SectionsCombined {
 
 // Joins the list's sections in the folder, byte for byte and in letter order,
 // into its target. The new target replaces the old one only once every section
-// was appended, and only then are the sections deleted when asked to.
+// was appended, and only then are the sections deleted when asked to. A
+// target that is read-only or one of the kept files stays as it is.
 SectionsCombined CombineSections(const std::filesystem::path& folder, const SectionedList& list,
-                                 bool deleteSections, const FileSystem& files = RealFileSystem());
+                                 bool deleteSections, KeptFiles kept = {},
+                                 const FileSystem& files = RealFileSystem());
 
 // Which lists to combine, as the combine dialog and zelt combine take them.
 struct CombineChoice {
@@ -51,6 +53,6 @@ struct CombineRun {
 
 // PORTS first, then INTERRUP, each when chosen.
 CombineRun CombineChosenLists(const std::filesystem::path& folder, const CombineChoice& choice,
-                              const FileSystem& files = RealFileSystem());
+                              KeptFiles kept = {}, const FileSystem& files = RealFileSystem());
 
 } // namespace zelt

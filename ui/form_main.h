@@ -176,6 +176,8 @@ private:
     void listOtherClick();
     void toolButtonOpenListClick();
     void updateTopicTitles();
+    void readChangedListAgain(std::int32_t n);
+    std::vector<FileIdentity> openListFiles() const;
     void toolsMenuAboutToShow();
     void fileSaveCmdExecute();
     void filePrintCmdExecute();
@@ -215,6 +217,7 @@ private:
     CategoryDescriptions m_descriptions = CategoryDescriptions::BuiltIn();
     StatusBarTexts m_statusTexts;
     bool m_forceRebuild = false;
+    bool m_readingListAgain = false;
     bool m_shownOnce = false;
 
     CommandActions* m_actions = nullptr;

@@ -1,5 +1,6 @@
 #include "browse/pane_layout.h"
 #include "help/help_context.h"
+#include "list/list_change.h"
 #include "settings/settings.h"
 #include "ui/category_combo_box.h"
 #include "ui/command_actions.h"
@@ -26,6 +27,26 @@
 #include <QToolButton>
 
 namespace zelt {
+
+namespace {
+
+// A flag that is up while a scope runs.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~RaisedFlag() { m_flag = false; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
 
 void TFormMain::connectCommands()
 {
@@ -114,18 +135,32 @@ void TFormMain::toolButtonOpenListClick()
 
 void TFormMain::updateTopicTitles()
 {
-    struct ForceRebuild {
-        bool& flag;
-        explicit ForceRebuild(bool& f)
-            : flag(f)
-        {
-            flag = true;
-        }
-        ~ForceRebuild() { flag = false; }
-    } const force(m_forceRebuild);
+    const RaisedFlag force(m_forceRebuild);
     const std::string fileName = m_list.files.listFileName;
     openList(fileName);
     markList(fileName);
+}
+
+// A list changed on disk is opened anew and scanned: an index written for the
+// old text may carry the new one's time stamp, which it keeps to 2 seconds.
+// The topic asked for is shown when the new list still has it.
+void TFormMain::readChangedListAgain(std::int32_t n)
+{
+    const auto asked = static_cast<TopicNumber>(n);
+    const std::string identifier(m_list.topics().identifier(asked));
+    const std::string title(m_list.topics().title(asked));
+    {
+        const RaisedFlag again(m_readingListAgain);
+        updateTopicTitles();
+        if (m_listStream) {
+            if (const auto found = FindTopicAgain(m_list.topics(), identifier, title, asked)) {
+                showFirstCategory(static_cast<int>(*found));
+                if (m_list.view.currentTopicNumber != static_cast<std::int32_t>(*found))
+                    loadTopic(static_cast<std::int32_t>(*found));
+            }
+        }
+    }
+    m_hints->setHint(FromUtf8(ListReadAgainHint));
 }
 
 } // namespace zelt

@@ -113,6 +113,11 @@ void TFormMain::closeList()
     m_updater->markDirty();
 }
 
+std::vector<FileIdentity> TFormMain::openListFiles() const
+{
+    return m_listStream ? OpenListFiles(m_list.files, *m_listStream) : std::vector<FileIdentity>{};
+}
+
 void TFormMain::markList(const std::string& fileName)
 {
     m_listMenu->mark(fileName);

@@ -46,7 +46,7 @@ void TFormMain::fileSaveCmdExecute()
     if (!chosen)
         return;
     const TopicView& view = topicView();
-    if (SaveTopic(ToUtf8(*chosen), view.topicDocument(), view.outputStyle()))
+    if (SaveTopic(ToUtf8(*chosen), view.topicDocument(), view.outputStyle(), openListFiles()))
         m_messages.error(FromUtf8(CannotCreateFileText(ToUtf8(QDir::toNativeSeparators(*chosen)))));
 }
 

@@ -55,7 +55,7 @@ void TFormMain::combineListSections()
     const CombineChoice choice = dialog.choice();
     if (ChoiceRewritesOpenList(choice, m_list.files.listKind))
         closeList();
-    const CombineRun run = CombineChosenLists(folder, choice);
+    const CombineRun run = CombineChosenLists(folder, choice, openListFiles());
     // Also after a failure: the lists combined before it are new in the folder.
     buildListMenu();
     if (run.failed)

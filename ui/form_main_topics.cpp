@@ -1,6 +1,7 @@
 #include "base/error_messages.h"
 #include "browse/topic_format.h"
 #include "browse/view_lines.h"
+#include "list/list_change.h"
 #include "settings/settings.h"
 #include "ui/busy_window.h"
 #include "ui/command_updater.h"
@@ -32,13 +33,20 @@ void TFormMain::loadTopic(std::int32_t n)
 {
     if (m_list.viewRowCount() <= 0 || n < 0 || n >= m_list.topicCount())
         return;
+    // The topics were taken from the list as it was: a list changed since then
+    // shows nothing of its text under them.
+    const bool changed = ListFileChanged(m_list.files);
+    if (changed && !m_readingListAgain) {
+        readChangedListAgain(n);
+        return;
+    }
     m_hints->setHint(LoadingTopicHint);
     const auto topic = static_cast<TopicNumber>(n);
     const std::int32_t length = m_list.topics().length(topic);
     bool loaded = false;
     {
         const WaitCursor wait(length > LargeTopicBytes);
-        if (m_listStream) {
+        if (m_listStream && !changed) {
             if (const auto bytes = m_listStream->read(m_list.topics().start(topic), length)) {
                 showTopic(n, ShownBytes(*bytes));
                 loaded = true;

@@ -6,6 +6,7 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace zelt::test {
@@ -94,6 +95,113 @@ TEST(AtomicFileWriter, MissingFolderIsACreateError)
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->step, FileError::Step::Create);
 }
+
+TEST(FileIdentity, EverySpellingOfAFileIsThatFile)
+{
+    const TempDir dir;
+    const std::string name = dir.write("MEMORY.LST", "list");
+    const std::string other = dir.write("OTHER.LST", "list");
+    std::vector<fs::path> spellings{dir.path() / "." / "MEMORY.LST",
+                                    fs::relative(name, fs::current_path())};
+#ifndef _WIN32
+    fs::create_symlink("MEMORY.LST", dir.path() / "link.lst");
+    fs::create_hard_link(name, dir.path() / "hard.lst");
+    spellings.insert(spellings.end(), {dir.path() / "link.lst", dir.path() / "hard.lst"});
+#endif
+    for (const fs::path& spelling : spellings) {
+        EXPECT_TRUE(IsSameFile(name, BytesFromPath(spelling))) << spelling;
+        EXPECT_EQ(IdentityOf(spelling), IdentityOf(fs::path(name)));
+    }
+    EXPECT_FALSE(IsSameFile(name, other));
+    EXPECT_FALSE(IsSameFile(name, dir.file("missing")));
+    const FileHandle open = OpenSharedRead(name);
+    EXPECT_EQ(IdentityOf(open.get()), IdentityOf(fs::path(name)));
+}
+
+TEST(AtomicFileWriter, TargetsOtherThanAWritablePlainFileAreRefusedUntouched)
+{
+    const TempDir dir;
+    const std::string kept = dir.write("PORTS.LST", "the open list");
+    const std::vector<FileIdentity> openList{*IdentityOf(fs::path(kept))};
+    const std::string readOnly = dir.write("READONLY.TXT", "keep me");
+    fs::permissions(readOnly,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    fs::create_directory(dir.path() / "FOLDER.TXT");
+    struct Case {
+        fs::path target;
+        std::error_code reason;
+    };
+    std::vector<Case> cases{
+        {dir.path() / "." / "PORTS.LST", MakeErrorCode(WriteRefusal::OpenList)},
+        {readOnly, std::make_error_code(std::errc::permission_denied)},
+        {dir.path() / "FOLDER.TXT", std::make_error_code(std::errc::is_a_directory)},
+    };
+#ifndef _WIN32
+    const fs::path fifo = dir.path() / "PIPE.TXT";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink("PORTS.LST", dir.path() / "link.lst");
+    cases.push_back({fifo, MakeErrorCode(WriteRefusal::NotRegularFile)});
+    cases.push_back({dir.path() / "link.lst", MakeErrorCode(WriteRefusal::OpenList)});
+#endif
+    const std::size_t filesBefore = FileCount(dir.path());
+    for (const Case& c : cases) {
+        const auto error =
+            WriteFileAtomically(c.target, "new", RealFileSystem(), {openList, false});
+        ASSERT_TRUE(error) << c.target;
+        EXPECT_EQ(error->step, FileError::Step::Create);
+        EXPECT_EQ(error->path, c.target);
+        EXPECT_EQ(error->code, c.reason) << error->code.message();
+    }
+    EXPECT_EQ(ReadBytes(kept), "the open list");
+    EXPECT_EQ(ReadBytes(readOnly), "keep me");
+    EXPECT_EQ(FileCount(dir.path()), filesBefore) << "no temporary file is left";
+#ifndef _WIN32
+    EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link.lst"));
+
+    // An index file follows its list also where it took over a read-only mark
+    // (Windows renames over no read-only file).
+    EXPECT_FALSE(
+        WriteFileAtomically(readOnly, "new", RealFileSystem(), {.kept = {}, .readOnlyToo = true}));
+    EXPECT_EQ(ReadBytes(readOnly), "new");
+#endif
+}
+
+#ifndef _WIN32
+TEST(AtomicFileWriter, ALinkStaysAndTheFileItLeadsToKeepsItsModeAndOwner)
+{
+    const TempDir dir;
+    fs::create_directory(dir.path() / "dotfiles");
+    const fs::path real = dir.write("dotfiles/settings.reg", "old");
+    fs::create_symlink("dotfiles/settings.reg", dir.path() / "settings.reg");
+    ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
+    // A process that may give files away keeps their owner too.
+    const bool giveAway = ::geteuid() == 0;
+    if (giveAway) {
+        ASSERT_EQ(::chown(real.c_str(), 65534, 65534), 0);
+    }
+
+    EXPECT_FALSE(WriteFileAtomically(dir.path() / "settings.reg", "new"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "settings.reg"));
+    EXPECT_EQ(ReadBytes(real), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    if (giveAway) {
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+    EXPECT_EQ(FileCount(dir.path()), 2u);
+    EXPECT_EQ(FileCount(dir.path() / "dotfiles"), 1u);
+
+    // A link to a file not yet there makes that file.
+    fs::create_symlink("dotfiles/new.reg", dir.path() / "new.reg");
+    EXPECT_FALSE(WriteFileAtomically(dir.path() / "new.reg", "made"));
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "new.reg"));
+    EXPECT_EQ(ReadBytes(dir.path() / "dotfiles" / "new.reg"), "made");
+}
+#endif
 
 TEST(FileReading, WholeFileAndSharedOpen)
 {

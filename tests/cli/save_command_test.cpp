@@ -94,9 +94,10 @@ TEST(SaveCommand, FailuresSayWhyAndKeepTheOldFile)
     EXPECT_EQ(ReadBytes(old), "old notes");
     fs::permissions(old, fs::perms::owner_write, fs::perm_options::add);
 
-    run = RunCli({"save", list, "1", list});
+    const std::string otherSpelling = dir.file("./INTERRUP.LST");
+    run = RunCli({"save", list, "1", otherSpelling});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "zelt: " + list + " is the list itself; the topic is not saved over it\n");
+    EXPECT_EQ(run.err, "zelt: Cannot create file " + otherSpelling + " (It is the open list)\n");
     EXPECT_EQ(ReadBytes(list), Sample());
 }
 

@@ -48,7 +48,7 @@ TEST(SaveTopic, AFailedSaveKeepsTheOldFile)
         for (const char* fileName : {"2109.txt", "2109.rtf"}) {
             const TempDir dir;
             const std::string name = dir.write(fileName, "the old notes\r\n");
-            const auto error = SaveTopic(name, Topic, Style, FailingFileSystem(step));
+            const auto error = SaveTopic(name, Topic, Style, {}, FailingFileSystem(step));
             ASSERT_TRUE(error);
             EXPECT_EQ(error->path, fs::path(name));
             EXPECT_EQ(ReadBytes(name), "the old notes\r\n");

@@ -102,6 +102,23 @@ TEST(RegFileStore, BrokenFileIsSetAsideBeforeTheNextSave)
     }
 }
 
+#ifndef _WIN32
+TEST(RegFileStore, ASettingsFileLinkedIntoAnotherFolderStaysLinked)
+{
+    TempDir dir;
+    fs::create_directory(dir.path() / "dotfiles");
+    const std::string junk = "not a settings file";
+    const auto real = dir.write("dotfiles/s.reg", junk);
+    fs::create_symlink("dotfiles/s.reg", dir.path() / "s.reg");
+    RegFileStore store(dir.path() / "s.reg");
+    ASSERT_TRUE(store.write(Key, "AskExit", Dword{0}));
+    ASSERT_TRUE(store.commit());
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "s.reg"));
+    EXPECT_EQ(RegFileStore(real).read(Key, "AskExit"), StoredValue{Dword{0}});
+    EXPECT_EQ(ReadBytes(real + ".broken"), junk) << "set aside beside the file itself";
+}
+#endif
+
 TEST(RegFileStore, OversizedFileIsSetAsideUnread)
 {
     TempDir dir;

@@ -78,7 +78,8 @@ TEST_F(SectionCombinerTest, ASectionThatCannotBeDeletedIsNamedAndTheRestGo)
 {
     writeThreeSections();
     const FailingFileSystem files(FailingFileSystem::Step::Remove, "INTERRUP.B");
-    const SectionsCombined result = CombineSections(m_dir.path(), InterrupSections, true, files);
+    const SectionsCombined result =
+        CombineSections(m_dir.path(), InterrupSections, true, {}, files);
     ASSERT_FALSE(result.error);
     EXPECT_EQ(result.undeleted, std::vector<fs::path>{m_dir.path() / "INTERRUP.B"});
     EXPECT_EQ(FileNames(m_dir.path()), (std::set<std::string>{"INTERRUP.B", "INTERRUP.LST"}));
@@ -155,7 +156,8 @@ TEST_F(SectionCombinerTest, NoFailureLosesAByte)
         dir.write("INTERRUP.B", SectionB);
         dir.write("INTERRUP.C", SectionC);
         const FailingFileSystem files(c.step, c.section);
-        const SectionsCombined result = CombineSections(dir.path(), InterrupSections, true, files);
+        const SectionsCombined result =
+            CombineSections(dir.path(), InterrupSections, true, {}, files);
 
         ASSERT_TRUE(result.error);
         EXPECT_EQ(result.error->step, c.expected);
@@ -175,7 +177,7 @@ TEST_F(SectionCombinerTest, AFailureEndsTheRunBeforeTheNextList)
     m_dir.write("PORTS.A", "ports");
     writeThreeSections();
     const FailingFileSystem files(FailingFileSystem::Step::Read, "PORTS.A");
-    const CombineRun run = CombineChosenLists(m_dir.path(), {true, true, true}, files);
+    const CombineRun run = CombineChosenLists(m_dir.path(), {true, true, true}, {}, files);
 
     ASSERT_TRUE(run.failed);
     EXPECT_EQ(run.failed->target.filename(), "PORTS.LST");

@@ -245,5 +245,23 @@ TEST_F(CombineSectionsTest, ATargetThatCannotBeReplacedKeepsTheSections)
     EXPECT_TRUE(fs::exists(listsFolder() / "INTERRUP.LST" / "in the way"));
 }
 
+TEST_F(CombineSectionsTest, AReadOnlyListIsNotReplaced)
+{
+    copySections({"PORTS.A"});
+    const std::string ports = writeList("PORTS.LST", "the port list, read-only");
+    fs::permissions(ports,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    startWithListsFolder();
+    combine([](QDialog& dialog) {
+        box(dialog, "CheckBoxDelete").click();
+        button(dialog, "ButtonOk").click();
+    });
+    EXPECT_EQ(m_messages.texts(),
+              QStringList{QString::fromStdString("Cannot create file " + inLists("PORTS.LST"))});
+    EXPECT_EQ(bytesOf("PORTS.LST"), "the port list, read-only");
+    EXPECT_EQ(bytesOf("PORTS.A"), sample("sections/PORTS.A"));
+}
+
 } // namespace
 } // namespace zelt::test

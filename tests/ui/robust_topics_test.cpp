@@ -3,12 +3,14 @@
 #include "list/list_loader.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/form_main.h"
+#include "ui/hint_handler.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 
 #include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <chrono>
 
 namespace zelt::test {
 namespace {
@@ -93,6 +95,44 @@ TEST_F(RobustTopicsTest, IndexOfAnotherListWithTheSameTimeStampIsNotUsed)
     LoadObserver quiet;
     ASSERT_TRUE(LoadListTopics(scanned, request, quiet).loaded);
     EXPECT_EQ(ReadBytes(listsFolder() / "INTERRUP.zeltv"), FormatIndexFile(scanned.topics()));
+}
+
+TEST_F(RobustTopicsTest, AListChangedWhileOpenIsReadAgainAndShowsOnlyItsOwnText)
+{
+    const auto list = [](std::string_view first, std::string_view second) {
+        return "Information\r\n" + std::string(first) + std::string(second);
+    };
+    const std::string disk = DosLines({Divider('D', "21"), "INT 21 - DISK", "\tone"});
+    const std::string bios = DosLines({Divider('B', "10"), "INT 10 - BIOS", "\ttwo"});
+    struct Change {
+        const char* what;
+        std::string bytes;
+        // The topic shown after asking for the old topic 1, "INT 21 - DISK".
+        std::int32_t shown;
+    };
+    // Rewritten, the list keeps its size: only the write time tells, and the
+    // old positions would show INT 10 under the title of INT 21.
+    const std::string old = list(disk, bios);
+    for (const Change& change : {Change{"rewritten", list(bios, disk), 2},
+                                 Change{"cut in the topic", old.substr(0, 13 + disk.size() - 3), 1},
+                                 Change{"cut before the topic", old.substr(0, 20), 0}}) {
+        SCOPED_TRACE(change.what);
+        const std::string name = writeList("CHANGED.LST", old);
+        start({name});
+        window().loadTopic(2);
+        const auto opened = fs::last_write_time(name);
+        WriteBytes(name, change.bytes);
+        fs::last_write_time(name, opened + std::chrono::seconds(10));
+
+        window().loadTopic(1);
+        EXPECT_TRUE(m_messages.shown.empty());
+        EXPECT_EQ(window().hints().hint(), "List changed on disk: read again");
+        const LoadedList& reread = window().loadedList();
+        EXPECT_EQ(reread.files.listFileEntry.size, change.bytes.size());
+        ASSERT_EQ(reread.view.currentTopicNumber, change.shown);
+        EXPECT_EQ(viewText(), expectedText(change.shown));
+        m_run.reset();
+    }
 }
 
 TEST_F(RobustTopicsTest, TopicOfOneFiftyMegabyteLineIsShownCut)

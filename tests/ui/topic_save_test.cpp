@@ -110,5 +110,26 @@ TEST_F(TopicSaveTest, AFailedSaveNamesTheFileAndKeepsTheOldOne)
     EXPECT_EQ(view().document()->toRawText().left(6), "INT 21") << "the view is unchanged";
 }
 
+TEST_F(TopicSaveTest, TheOpenListIsNeverSavedOverWhateverItsName)
+{
+    const std::string list = writeList("MEMORY.LST", SmallList());
+    showTopic(list, 1);
+    std::vector<std::string> names{list, listPath("./MEMORY.LST"), "MEMORY.LST"};
+#ifndef _WIN32
+    fs::create_symlink("MEMORY.LST", listsFolder() / "memory.txt");
+    names.push_back(listPath("memory.txt"));
+#endif
+    for (const std::string& name : names) {
+        m_messages.saveAnswers.push_back(QString::fromStdString(name));
+        triggerCommand(CommandId::FileSave);
+    }
+    QStringList expected;
+    for (const std::string& name : names)
+        expected.push_back("Cannot create file " +
+                           QDir::toNativeSeparators(QString::fromStdString(name)));
+    EXPECT_EQ(m_messages.texts(), expected);
+    EXPECT_EQ(ReadBytes(list), SmallList());
+}
+
 } // namespace
 } // namespace zelt::test

@@ -190,26 +190,6 @@ TEST_F(TopicViewTest, CtrlAndTheContextMenuKeyPopTheSeeAlsoMenuFromEveryControl)
     }
 }
 
-TEST_F(TopicViewTest, AListCutShortWhileOpenReportsMessageThreeAndKeepsTheTopic)
-{
-    const std::string list = writeList("SMALL.LST", SmallList());
-    start({list});
-    window().loadTopic(1);
-    const QString shown = view().document()->toRawText();
-    std::filesystem::resize_file(list, 20);
-
-    window().loadTopic(3);
-    ASSERT_EQ(m_messages.shown.size(), 1u);
-    EXPECT_EQ(m_messages.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(m_messages.shown[0].text, "Unable to load topic from list !");
-    EXPECT_EQ(view().document()->toRawText(), shown);
-    EXPECT_EQ(topicLabel(), "21");
-    EXPECT_EQ(window().loadedList().view.currentTopicNumber, 1);
-    EXPECT_EQ(panel(2), " Cur: 2");
-    EXPECT_EQ(window().hints().hint(), " ");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
 TEST_F(TopicViewTest, CopyAndSelectAllWorkOnTheView)
 {
     const std::string list = writeList("SMALL.LST", SmallList());
