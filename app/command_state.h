@@ -19,6 +19,8 @@ struct CommandState {
     int gridRow = 0;
     int gridRowCount = 0;
     bool helpFileAvailable = false;
+    // The List menu offers lists of the lists folder.
+    bool folderListsOffered = false;
     bool zoomed = false;
 };
 
@@ -33,6 +35,7 @@ struct CommandAvailability {
     bool editSelectAllChecked = false;
     bool searchFind = false;
     bool searchSearchAgain = false;
+    bool searchTopicTexts = false;
     bool optionsZoomTopic = false;
     bool optionsZoomTopicChecked = false;
     bool optionsUpdateTopicTitles = false;
@@ -43,5 +46,9 @@ struct CommandAvailability {
 };
 
 CommandAvailability EvaluateCommands(const CommandState& state);
+
+// Search Topic Texts searches the open list, or without one every list of the
+// lists folder.
+bool SearchTopicTextsEnabled(const CommandState& state);
 
 } // namespace zelt

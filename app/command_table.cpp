@@ -26,6 +26,8 @@ constexpr std::array<CommandInfo, CommandCount> Commands{{
     {SearchFind, "SearchFindCmd", "Search", "&Find...", "Find", "Find text", "Ctrl+F", glyph::Find},
     {SearchSearchAgain, "SearchSearchAgainCmd", "Search", "&Search Again", "Search Again",
      "Repeat last search", "F3", glyph::SearchAgain},
+    {SearchTopicTexts, "SearchTopicTextsCmd", "Search", "Search Topic &Texts...",
+     "Search Topic Texts", "Search the text of every topic", "Ctrl+Shift+F", glyph::None},
     {OptionsZoomTopic, "OptionsZoomTopicCmd", "Options", "&Zoom Topic", "Zoom", "Zoom topic", "F5",
      glyph::Zoom},
     {OptionsUnzoomTopic, "OptionsUnzoomTopicCmd", "Options", "&Unzoom Topic", "", "", "Esc",

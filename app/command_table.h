@@ -16,6 +16,7 @@ enum class CommandId {
     EditCopyTopic,
     SearchFind,
     SearchSearchAgain,
+    SearchTopicTexts,
     OptionsZoomTopic,
     OptionsUnzoomTopic,
     OptionsUpdateTopicTitles,
@@ -27,7 +28,7 @@ enum class CommandId {
     ViewNext,
 };
 
-inline constexpr std::size_t CommandCount = 18;
+inline constexpr std::size_t CommandCount = 19;
 
 // Indexes into the list of 16 x 16 glyphs; 11 to 15 belong to no command.
 namespace glyph {

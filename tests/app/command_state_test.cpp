@@ -30,7 +30,16 @@ TEST(CommandState, NothingOpenLeavesOnlyTheAlwaysEnabled)
     const auto a = EvaluateCommands(CommandState{});
     EXPECT_FALSE(a.fileClose || a.fileSave || a.filePrint || a.editCopy || a.editSelectAll ||
                  a.searchFind || a.searchSearchAgain || a.optionsZoomTopic ||
-                 a.optionsUpdateTopicTitles || a.viewPrev || a.viewNext || a.helpHelpIndex);
+                 a.optionsUpdateTopicTitles || a.viewPrev || a.viewNext || a.helpHelpIndex ||
+                 a.searchTopicTexts);
+}
+
+TEST(CommandState, SearchTopicTextsWithAListOpenOrListsInTheFolder)
+{
+    CommandState folder;
+    folder.folderListsOffered = true;
+    EXPECT_TRUE(EvaluateCommands(folder).searchTopicTexts);
+    EXPECT_TRUE(EvaluateCommands(ListOpen()).searchTopicTexts);
 }
 
 TEST(CommandState, ListNamedWithoutTopics)

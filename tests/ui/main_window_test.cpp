@@ -58,7 +58,8 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInTheirOrder)
     EXPECT_EQ(MenuItems(*menu(0)), QStringList({"&Open List", "&Close List", "-", "&Save Topic...",
                                                 "&Print Topic...", "-", "E&xit"}));
     EXPECT_EQ(MenuItems(*menu(1)), QStringList({"&Copy", "Select &All"}));
-    EXPECT_EQ(MenuItems(*menu(2)), QStringList({"&Find...", "&Search Again"}));
+    EXPECT_EQ(MenuItems(*menu(2)),
+              QStringList({"&Find...", "&Search Again", "Search Topic &Texts..."}));
     EXPECT_EQ(MenuItems(*menu(3)),
               QStringList({"&Zoom Topic", "&Update Topic Titles", "&Default Column Width", "&Tools",
                            "-", "&Configuration..."}));
