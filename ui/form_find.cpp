@@ -266,9 +266,14 @@ std::optional<TopicNumber> TFormFind::locateTopic(std::string_view prefix,
         m_searchStart.miss();
         return found;
     }
-    showFoundTopic(static_cast<int>(*found),
-                   m_window.searchedList().view.currentCategory != AllCategoriesCode);
+    showTopic(*found);
     return found;
+}
+
+void TFormFind::showTopic(TopicNumber topic)
+{
+    showFoundTopic(static_cast<int>(topic),
+                   m_window.searchedList().view.currentCategory != AllCategoriesCode);
 }
 
 void TFormFind::listClosed()

@@ -44,6 +44,9 @@ public:
     // with the prefix and whose title holds the fragment; LocateFailed when
     // there is none. No message.
     std::optional<TopicNumber> locateTopic(std::string_view prefix, std::string_view fragment);
+    // Selects and shows a topic of the open list as a located one is: in all
+    // categories when the grid shows another category.
+    void showTopic(TopicNumber topic);
 
     // Resets of the search position made by the main window.
     void listClosed();

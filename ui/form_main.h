@@ -90,6 +90,9 @@ public:
     void showCategory(CategoryChar category, int row);
     // Shows topic n in the topic view, formatted, with its see-also menu.
     void loadTopic(std::int32_t n) override;
+    // Shows a topic of a list, opening the list first when it is not the open
+    // one; false when the list cannot be opened or has no such topic.
+    bool showListTopic(const std::filesystem::path& listFile, TopicNumber topic);
     // A reference chosen in the see-also menu or clicked in the topic view.
     void followReference(const QString& reference);
     // Find... and Search Again.
