@@ -4,6 +4,7 @@
 #include "cli/categories_command.h"
 #include "cli/combine_command.h"
 #include "cli/find_command.h"
+#include "cli/grep_command.h"
 #include "cli/refs_command.h"
 #include "cli/save_command.h"
 #include "cli/show_command.h"
@@ -81,6 +82,14 @@ constexpr char HelpText[] =
     "      --case   case sensitive\n"
     "      --words  whole words only (letters, digits and codes 192 to 255)\n"
     "\n"
+    "  grep [--case] [--words] TEXT LIST...\n"
+    "      Searches the text of every topic of each LIST, in the order given, and\n"
+    "      prints one line per line of a topic's text that holds TEXT: LIST as\n"
+    "      given, topic number, line number (from 1, the title line), column (from\n"
+    "      0), the topic's identifier and the whole line, separated by TAB and\n"
+    "      escaped as by topics. TEXT, options and exit status as for find; the\n"
+    "      status is 2 also when any LIST cannot be read.\n"
+    "\n"
     "  --help     this text\n"
     "  --version  the program version\n";
 
@@ -118,6 +127,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunRefs(rest, streams);
     if (verb == "find")
         return RunFind(rest, streams);
+    if (verb == "grep")
+        return RunGrep(rest, streams);
     std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
                  static_cast<int>(verb.size()), verb.data());
     return ExitUsage;

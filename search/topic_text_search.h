@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/topic_table.h"
+#include "search/pattern_finder.h"
 #include "search/search_text.h"
 
 #include <cstddef>
@@ -27,6 +28,51 @@ struct TopicTextResult {
     std::size_t lineCount = 0;      // every hit line, also those beyond the limit
     std::size_t topicCount = 0;     // topics with at least one hit line
     bool truncated() const noexcept { return lineCount > hits.size(); }
+};
+
+// A hit line as the walk finds it; the text points into the list's bytes.
+struct TopicTextLine {
+    TopicNumber topic = 0;
+    std::uint32_t line = 0;
+    std::uint32_t column = 0;
+    std::string_view text;
+};
+
+// The hit lines one by one, in list order, for callers that write them out
+// as they come instead of keeping them. The bytes and the topics must outlive
+// the walk.
+class TopicTextWalk {
+public:
+    TopicTextWalk(std::string_view listBytes, const TopicTable& topics,
+                  const SearchPattern& pattern);
+
+    std::optional<TopicTextLine> next();
+
+private:
+    bool enterTopic();
+    void findFrom(std::size_t from) noexcept;
+
+    std::string_view m_bytes;
+    const TopicTable& m_topics;
+    PatternFinder m_finder;
+    std::size_t m_length = 0;
+    bool m_wholeWords = false;
+    // A pattern that holds a line end or a zero byte is on no line.
+    bool m_none = false;
+
+    std::size_t m_next = 0; // the topic to enter next
+    bool m_inTopic = false;
+    TopicNumber m_topic = 0;
+    std::size_t m_end = 0; // where the topic's text ends
+    // Lines are numbered up to m_counted; the line holding it begins at
+    // m_lineStart and ends at m_lineEnd once that is known.
+    std::size_t m_counted = 0;
+    std::uint32_t m_line = 0;
+    std::size_t m_lineStart = 0;
+    std::size_t m_lineEnd = std::string_view::npos;
+    // No occurrence lies in [m_searchedFrom, m_found).
+    std::size_t m_searchedFrom = std::string_view::npos;
+    std::size_t m_found = std::string_view::npos;
 };
 
 // Every line of every topic's text that holds the pattern (SearchPattern and its byte rules from
