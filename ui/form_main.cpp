@@ -11,6 +11,7 @@
 #include "browse/pane_layout.h"
 #include "help/help_file.h"
 #include "list/file_entry.h"
+#include "list/list_cache.h"
 #include "list/open_messages.h"
 #include "settings/settings_io.h"
 #include "ui/category_combo_box.h"
@@ -30,6 +31,7 @@
 #include "ui/screen_scale.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_text_search_panel.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 #include "ui/topics_grid_delegate.h"
@@ -105,6 +107,7 @@ void TFormMain::createControls()
     m_panel = new MainPanel(m_list, m_settings, m_program, this);
     m_panel->setPopupMenus(m_menus->topicsPopup, m_menus->topicViewPopup);
     setCentralWidget(m_panel);
+    m_textSearch = new TopicTextSearchPanel(*this, *m_panel->topicView(), *this);
     m_panes =
         new PaneLayoutController(*this, *m_panel, *m_actions->command(CommandId::OptionsZoomTopic));
     m_panes->watchToolBarBand(*m_bands->categoryBand());
@@ -183,7 +186,7 @@ void TFormMain::formCreate()
 
 LayoutControls TFormMain::layoutControls()
 {
-    return LayoutControls{*this, *m_bands, *m_panel, *m_status};
+    return LayoutControls{*this, *m_bands, *m_panel, *m_status, *m_textSearch};
 }
 
 void TFormMain::validateStartupDir()
@@ -232,6 +235,7 @@ CommandState TFormMain::commandState() const
     state.gridRowCount = m_panel->grid()->model()->rowCount();
     state.helpFileAvailable = m_program.helpFileAvailable;
     state.zoomed = m_panes->isZoomed();
+    state.folderListsOffered = m_listMenu->hasEntries();
     return state;
 }
 

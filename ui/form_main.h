@@ -9,6 +9,7 @@
 #include "output/print_plan.h"
 #include "settings/window_layout.h"
 #include "ui/search_window.h"
+#include "ui/topic_text_search_host.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -32,6 +33,7 @@ class HelpWindowViewer;
 class HintHandler;
 class Launcher;
 class ListMenuController;
+class ListTopicsCache;
 class MainPanel;
 class MessageBoxes;
 class PaneLayoutController;
@@ -40,6 +42,7 @@ class StatusBarPanels;
 class TFormFind;
 class TFormConfig;
 class ToolBarBands;
+class TopicTextSearchPanel;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
@@ -67,7 +70,7 @@ struct MainWindowServices {
 
 // The main window: menus, the two tool-bar bands, the topics grid with the topic
 // pane and the status bar; it owns the open list.
-class TFormMain final : public QMainWindow, private SearchWindow {
+class TFormMain final : public QMainWindow, private SearchWindow, private TopicTextSearchHost {
     Q_OBJECT
 
 public:
@@ -110,6 +113,7 @@ public:
     MainPanel& mainPanel() const { return *m_panel; }
     HintHandler& hints() const { return *m_hints; }
     TFormFind& findDialog() const { return *m_find; }
+    TopicTextSearchPanel& topicTextSearch() const { return *m_textSearch; }
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
@@ -178,6 +182,12 @@ private:
     TopicView& searchedView() const override;
     void repaintWindow() override;
 
+    // What the Search Topic Texts panel asks of the window.
+    std::vector<TopicTextList> topicTextLists(TopicTextScope scope) const override;
+    const LoadedList* topicTextTopics(const std::filesystem::path& listFile) override;
+    void showTopicTextHit(const std::filesystem::path& listFile, TopicNumber topic,
+                          std::uint32_t line, std::uint32_t column, std::size_t length) override;
+
     ProgramState& m_program;
     Settings& m_settings;
     SettingsStore& m_store;
@@ -208,6 +218,9 @@ private:
     QTextDocument* m_printEditor = nullptr;
     PrintRange m_printRange = PrintRange::All;
     TFormFind* m_find = nullptr;
+    TopicTextSearchPanel* m_textSearch = nullptr;
+    // The topics of the lists a topic text search reads beside the open one.
+    std::unique_ptr<ListTopicsCache> m_otherLists;
     std::unique_ptr<HelpWindowViewer> m_helpWindow;
     std::unique_ptr<HelpRouter> m_help;
     // Destroyed before the help router it asks.

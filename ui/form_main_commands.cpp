@@ -17,6 +17,7 @@
 #include "ui/qt_text.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_text_search_panel.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 
@@ -42,6 +43,7 @@ void TFormMain::connectCommands()
     on(CommandId::OptionsUpdateTopicTitles, [this] { updateTopicTitles(); });
     on(CommandId::SearchFind, [this] { showFind(); });
     on(CommandId::SearchSearchAgain, [this] { searchAgain(); });
+    on(CommandId::SearchTopicTexts, [this] { m_textSearch->showAndFocus(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();

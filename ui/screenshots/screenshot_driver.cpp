@@ -90,6 +90,8 @@ void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
         clickRow(argument.toInt());
     } else if (command == u"key") {
         pressKey(argument);
+    } else if (command == u"type") {
+        typeText(arguments.join(u' '));
     } else if (command == u"seealso") {
         m_window.mainPanel().popUpSeeAlsoMenu();
     } else if (command == u"zoom") {
@@ -165,6 +167,22 @@ void ScreenshotDriver::pressKey(const QString& name)
     QApplication::sendEvent(target, &press);
     QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers());
     QApplication::sendEvent(target, &release);
+}
+
+// Each character as a key of its own, into the focused control.
+void ScreenshotDriver::typeText(const QString& text)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        Report(QStringLiteral("nothing focused to type %1 into").arg(text));
+        return;
+    }
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 void ScreenshotDriver::triggerCommand(const QString& name)

@@ -50,6 +50,7 @@ private:
     void run(const QString& command, const QStringList& arguments);
     void clickRow(int row);
     void pressKey(const QString& name);
+    void typeText(const QString& text);
     void saveShot(const QString& file);
     void triggerCommand(const QString& name);
     void pressHelpKey(const QString& controlName);
