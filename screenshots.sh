@@ -2,8 +2,8 @@
 # Builds the viewer and takes the screenshots in docs/screenshots/ of the
 # sample interrupt list under a virtual X server: a formatted topic, a walk
 # with the keyboard, the see-also menu, the zoomed topic, the four pages of
-# the Configuration dialog, its font dialog, a help popup, the About box and
-# the help window. The window is
+# the Configuration dialog, its font dialog, a help popup, the About box, the
+# help window and Search Topic Texts over all sample lists. The window is
 # driven from inside through ZELT_SCREENSHOT_SCRIPT by the screenshot build of
 # the viewer (ui/screenshots/), which is never installed.
 set -euo pipefail
@@ -16,7 +16,7 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/lists"
-cp samples/INTERRUP.LST "$work/lists/"
+cp samples/*.LST "$work/lists/"
 
 # Topic 11 is INT 08 H (IRQ0 - system timer): labels and a see-also line.
 cat >"$work/steps" <<STEPS
@@ -56,6 +56,19 @@ dialogshot $out/10-about.png
 closedialog
 command HelpHelpIndexCmd
 dialogshot $out/11-help-window.png
+command SearchTopicTextsCmd
+type timer
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Return
+shot $out/13-search-topic-texts.png
 quit
 STEPS
 
