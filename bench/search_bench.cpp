@@ -1,6 +1,8 @@
 // Searching generated lists: the topic-line search of Find, the locate search
-// that following a reference runs, and zelt refs against a scan.
+// that following a reference runs, zelt refs against a scan, and the search of
+// every topic's text.
 // Run from a Release build: build/release/bench/bench_search
+#include "base/file_io.h"
 #include "bench/scanned_list.h"
 #include "browse/view_lines.h"
 #include "cli/command.h"
@@ -8,6 +10,7 @@
 #include "list/topic_reader.h"
 #include "search/locate_topic.h"
 #include "search/topic_line_search.h"
+#include "search/topic_text_search.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -91,6 +94,42 @@ void BM_SearchWholeListAsOneTopic(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * size);
 }
 
+// The size of the real interrupt list: 8,800 topics, 5.7 MB.
+const zelt::LoadedList& TextSearchList()
+{
+    static const zelt::bench::ScannedList list("text", 8800, 650);
+    return list.list();
+}
+
+// The search of every topic's text over the list's bytes, read once before:
+// a word on 13,500 lines, and one on a single line.
+void BM_SearchTopicTexts(benchmark::State& state)
+{
+    const zelt::LoadedList& list = TextSearchList();
+    const auto bytes = zelt::ReadFileBytes(list.files.listFileName);
+    if (!bytes) {
+        state.SkipWithError("cannot read the list");
+        return;
+    }
+    const bool matchCase = state.range(1) != 0;
+    const std::string_view word = state.range(0) == 0 ? (matchCase ? "memory" : "MEMORY")
+                                                      : (matchCase ? "Vantrel" : "VANTREL");
+    const zelt::SearchPattern pattern(word, {matchCase, state.range(2) != 0});
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        const zelt::TopicTextResult result =
+            zelt::SearchTopicTexts(*bytes, list.topics(), pattern, 10000);
+        lines = result.lineCount;
+        benchmark::DoNotOptimize(result);
+    }
+    if (lines == 0)
+        state.SkipWithError("no hit");
+    state.counters["topics"] = static_cast<double>(list.topicCount());
+    state.counters["lines"] = static_cast<double>(lines);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(bytes->size()));
+}
+
 // The companion in-process, its output thrown away: a scan that writes no
 // index file, and zelt refs opening the list from its index file.
 void RunCompanion(benchmark::State& state, std::vector<std::string_view> args)
@@ -143,6 +182,11 @@ BENCHMARK(BM_SearchWholeListAsOneTopic)
     ->ArgName("case")
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
+BENCHMARK(BM_SearchTopicTexts)
+    ->ArgNames({"rare", "case", "words"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->MinTime(1.0);
 BENCHMARK(BM_ZeltTopicsScan)->Unit(benchmark::kMillisecond)->MinTime(2.0);

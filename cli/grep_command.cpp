@@ -62,39 +62,39 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
     LoadedList list;
     if (!OpenListForCli(list, listFileName, streams))
         return ListOutcome::Trouble;
-    const auto bytes = ReadFileBytes(PathFromBytes(listFileName));
-    if (!bytes) {
-        std::fprintf(streams.err, "zelt: cannot read %.*s\n", static_cast<int>(listFileName.size()),
-                     listFileName.data());
-        return ListOutcome::Trouble;
-    }
     const TopicTable& topics = list.topics();
     constexpr std::size_t Piece = 64 * 1024;
     std::string out;
     out.reserve(Piece + 1024);
     bool found = false;
-    TopicTextWalk walk(*bytes, topics, pattern);
-    while (const auto hit = walk.next()) {
-        found = true;
-        out += listFileName;
-        out += '\t';
-        AppendNumber(out, hit->topic);
-        out += '\t';
-        AppendNumber(out, hit->line);
-        out += '\t';
-        AppendNumber(out, hit->column);
-        out += '\t';
-        AppendEscapedCell(out, topics.identifier(hit->topic));
-        out += '\t';
-        AppendEscapedCell(out, hit->text);
-        out += '\n';
-        if (out.size() >= Piece) {
-            if (!WriteOutput(out, streams))
-                return ListOutcome::Trouble;
-            out.clear();
-        }
-    }
-    if (!WriteOutput(out, streams))
+    bool written = true;
+    const bool read = ForEachTopicTextHitInFile(
+        PathFromBytes(listFileName), topics, pattern, [&](const TopicTextLine& hit) {
+            found = true;
+            out += listFileName;
+            out += '\t';
+            AppendNumber(out, hit.topic);
+            out += '\t';
+            AppendNumber(out, hit.line);
+            out += '\t';
+            AppendNumber(out, hit.column);
+            out += '\t';
+            AppendEscapedCell(out, topics.identifier(hit.topic));
+            out += '\t';
+            AppendEscapedCell(out, hit.text);
+            out += '\n';
+            if (out.size() >= Piece) {
+                written = WriteOutput(out, streams);
+                out.clear();
+            }
+            return written;
+        });
+    if (written && !WriteOutput(out, streams))
+        written = false;
+    if (!read)
+        std::fprintf(streams.err, "zelt: cannot read %.*s\n", static_cast<int>(listFileName.size()),
+                     listFileName.data());
+    if (!read || !written)
         return ListOutcome::Trouble;
     return found ? ListOutcome::Hits : ListOutcome::NoHits;
 }
