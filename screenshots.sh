@@ -3,9 +3,10 @@
 # sample interrupt list under a virtual X server: a formatted topic, a walk
 # with the keyboard, the see-also menu, the zoomed topic, the four pages of
 # the Configuration dialog, its font dialog, a help popup, the About box, the
-# help window and the tooltip over a reference into the port list. The window
-# is driven from inside through ZELT_SCREENSHOT_SCRIPT by the screenshot build
-# of the viewer (ui/screenshots/), which is never installed.
+# help window, the tooltip over a reference into the port list and Search
+# Topic Texts over all sample lists. The window is driven from inside through
+# ZELT_SCREENSHOT_SCRIPT by the screenshot build of the viewer (ui/screenshots/),
+# which is never installed.
 set -euo pipefail
 cd "$(dirname "$0")"
 cmake --preset default -B build/screenshots -DZELT_BUILD_SCREENSHOTS=ON >/dev/null
@@ -16,7 +17,7 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/lists"
-cp samples/INTERRUP.LST samples/PORTS.LST "$work/lists/"
+cp samples/*.LST "$work/lists/"
 
 # Topic 11 is INT 08 H (IRQ0 - system timer): labels and a see-also line.
 cat >"$work/steps" <<STEPS
@@ -59,6 +60,19 @@ dialogshot $out/11-help-window.png
 select 12
 tip PORT 0060h
 shot $out/13-reference-tooltip.png
+command SearchTopicTextsCmd
+type timer
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Down
+key Return
+shot $out/14-search-topic-texts.png
 quit
 STEPS
 

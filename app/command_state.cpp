@@ -14,6 +14,11 @@ bool WholeTextSelected(const CommandState& state)
 
 } // namespace
 
+bool SearchTopicTextsEnabled(const CommandState& state)
+{
+    return state.listKind >= 0 || state.folderListsOffered;
+}
+
 CommandAvailability EvaluateCommands(const CommandState& state)
 {
     const bool listNamed = state.listKind >= 0;
@@ -27,6 +32,7 @@ CommandAvailability EvaluateCommands(const CommandState& state)
     result.editSelectAllChecked = WholeTextSelected(state);
     result.searchFind = listNamed;
     result.searchSearchAgain = listNamed;
+    result.searchTopicTexts = SearchTopicTextsEnabled(state);
     result.searchBack = state.historyBack;
     result.searchForward = state.historyForward;
     result.optionsZoomTopic = topicShown;

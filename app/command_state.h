@@ -19,6 +19,8 @@ struct CommandState {
     int gridRow = 0;
     int gridRowCount = 0;
     bool helpFileAvailable = false;
+    // The List menu offers lists of the lists folder.
+    bool folderListsOffered = false;
     bool zoomed = false;
     // Whether the history of topics shown has an entry to go back or forward to.
     bool historyBack = false;
@@ -36,6 +38,7 @@ struct CommandAvailability {
     bool editSelectAllChecked = false;
     bool searchFind = false;
     bool searchSearchAgain = false;
+    bool searchTopicTexts = false;
     bool searchBack = false;
     bool searchForward = false;
     bool optionsZoomTopic = false;
@@ -48,5 +51,9 @@ struct CommandAvailability {
 };
 
 CommandAvailability EvaluateCommands(const CommandState& state);
+
+// Search Topic Texts searches the open list, or without one every list of the
+// lists folder.
+bool SearchTopicTextsEnabled(const CommandState& state);
 
 } // namespace zelt

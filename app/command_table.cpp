@@ -26,6 +26,8 @@ constexpr std::array<CommandInfo, CommandCount> Commands{{
     {SearchFind, "SearchFindCmd", "Search", "&Find...", "Find", "Find text", "Ctrl+F", glyph::Find},
     {SearchSearchAgain, "SearchSearchAgainCmd", "Search", "&Search Again", "Search Again",
      "Repeat last search", "F3", glyph::SearchAgain},
+    {SearchTopicTexts, "SearchTopicTextsCmd", "Search", "Search Topic &Texts...",
+     "Search Topic Texts", "Search the text of every topic", "Ctrl+Shift+F", glyph::None},
     {SearchGoTo, "SearchGoToCmd", "Search", "&Go To...", "Go To", "Go to a topic by its reference",
      "Ctrl+G", glyph::None},
     {SearchBack, "SearchBackCmd", "Search", "&Back", "Back", "Back to the topic shown before",

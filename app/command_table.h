@@ -16,6 +16,7 @@ enum class CommandId {
     EditCopyTopic,
     SearchFind,
     SearchSearchAgain,
+    SearchTopicTexts,
     SearchGoTo,
     SearchBack,
     SearchForward,
@@ -30,7 +31,7 @@ enum class CommandId {
     ViewNext,
 };
 
-inline constexpr std::size_t CommandCount = 21;
+inline constexpr std::size_t CommandCount = 22;
 
 // Indexes into the list of 16 x 16 glyphs; 11 to 15 belong to no command.
 namespace glyph {

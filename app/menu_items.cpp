@@ -23,8 +23,8 @@ constexpr std::string_view Sep = SeparatorName;
 constexpr std::array<std::string_view, 7> FileMenu{
     "ListMenu", "FileCloseCmd", Sep, "FileSaveCmd", "FilePrintCmd", Sep, "FileExitCmd"};
 constexpr std::array<std::string_view, 2> EditMenu{"EditCopyCmd", "EditSelectAllCmd"};
-constexpr std::array<std::string_view, 6> SearchMenu{
-    "SearchFindCmd", "SearchSearchAgainCmd", Sep,
+constexpr std::array<std::string_view, 7> SearchMenu{
+    "SearchFindCmd", "SearchSearchAgainCmd", "SearchTopicTextsCmd", Sep,
     "SearchGoToCmd", "SearchBackCmd",        "SearchForwardCmd"};
 constexpr std::array<std::string_view, 6> OptionsMenu{"OptionsZoomTopicCmd",
                                                       "OptionsUpdateTopicTitlesCmd",

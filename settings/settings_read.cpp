@@ -63,6 +63,7 @@ void ReadSettings(SettingsStore& store, const ProgramVersion& version, Settings&
     SetIfPresent(layout.PanelCurrentTopicHeaderVisible,
                  FlagFrom(read(layoutKey, names::PanelCurrentTopicHeaderVisible)));
     SetIfPresent(layout.StatusBarVisible, FlagFrom(read(layoutKey, names::StatusBarVisible)));
+    SetIfPresent(layout.TopicTextsPanel, DockPlaceFrom(read(layoutKey, names::TopicTextsPanel)));
     SetIfPresent(settings.TopicsHeightPerc, RealFrom(read(layoutKey, TopicsHeightPercName)));
     SetIfPresent(settings.TopicsColWidth, IntegerFrom(read(layoutKey, TopicsColWidthName)));
 

@@ -70,6 +70,8 @@ std::optional<std::string> WriteSettings(SettingsStore& store, const ProgramVers
     out.put(names::StatusBarVisible, FlagValue(layout.StatusBarVisible));
     out.put(TopicsHeightPercName, RealValue(settings.TopicsHeightPerc));
     out.put(TopicsColWidthName, IntegerValue(layout.TopicsColWidth));
+    if (layout.TopicTextsPanel)
+        out.put(names::TopicTextsPanel, DockPlaceValue(*layout.TopicTextsPanel));
 
     out.openKey(SettingsKey(version, names::Config));
     for (const auto& [name, field] : ConfigTextFields)

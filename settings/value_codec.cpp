@@ -8,6 +8,9 @@ namespace {
 
 constexpr std::size_t RealSize = 8;
 constexpr std::size_t RectSize = 16;
+constexpr std::size_t DockPlaceSize = 28;
+constexpr int DockShown = 1;
+constexpr int DockFloating = 2;
 
 const std::vector<std::uint8_t>* BytesOf(const std::optional<StoredValue>& value, std::size_t size)
 {
@@ -32,6 +35,16 @@ void AppendLittleEndian(std::vector<std::uint8_t>& bytes, std::uint64_t number, 
 int SignedFrom(std::uint32_t number)
 {
     return static_cast<int>(std::bit_cast<std::int32_t>(number));
+}
+
+int SignedAt(const std::vector<std::uint8_t>& bytes, std::size_t index)
+{
+    return SignedFrom(static_cast<std::uint32_t>(LittleEndian(bytes.data() + index * 4, 4)));
+}
+
+void AppendSigned(std::vector<std::uint8_t>& bytes, int number)
+{
+    AppendLittleEndian(bytes, std::bit_cast<std::uint32_t>(static_cast<std::int32_t>(number)), 4);
 }
 
 } // namespace
@@ -61,10 +74,22 @@ std::optional<Rect> RectFrom(const std::optional<StoredValue>& value)
     const auto* bytes = BytesOf(value, RectSize);
     if (!bytes)
         return std::nullopt;
-    const auto at = [bytes](std::size_t i) {
-        return SignedFrom(static_cast<std::uint32_t>(LittleEndian(bytes->data() + i * 4, 4)));
-    };
-    return Rect{at(0), at(1), at(2), at(3)};
+    return Rect{SignedAt(*bytes, 0), SignedAt(*bytes, 1), SignedAt(*bytes, 2), SignedAt(*bytes, 3)};
+}
+
+std::optional<DockPlace> DockPlaceFrom(const std::optional<StoredValue>& value)
+{
+    const auto* bytes = BytesOf(value, DockPlaceSize);
+    if (!bytes)
+        return std::nullopt;
+    const int flags = SignedAt(*bytes, 0);
+    const int side = SignedAt(*bytes, 1);
+    const int extent = SignedAt(*bytes, 2);
+    if (side < 0 || side > static_cast<int>(DockSide::Right) || extent < 0)
+        return std::nullopt;
+    return DockPlace{
+        (flags & DockShown) != 0, (flags & DockFloating) != 0, static_cast<DockSide>(side), extent,
+        Rect{SignedAt(*bytes, 3), SignedAt(*bytes, 4), SignedAt(*bytes, 5), SignedAt(*bytes, 6)}};
 }
 
 std::optional<std::string> TextFrom(const std::optional<StoredValue>& value)
@@ -99,8 +124,20 @@ StoredValue RectValue(const Rect& rect)
 {
     Binary binary;
     for (const int side : {rect.left, rect.top, rect.right, rect.bottom})
-        AppendLittleEndian(binary.bytes,
-                           std::bit_cast<std::uint32_t>(static_cast<std::int32_t>(side)), 4);
+        AppendSigned(binary.bytes, side);
+    return binary;
+}
+
+StoredValue DockPlaceValue(const DockPlace& place)
+{
+    Binary binary;
+    AppendSigned(binary.bytes,
+                 (place.visible ? DockShown : 0) | (place.floating ? DockFloating : 0));
+    AppendSigned(binary.bytes, static_cast<int>(place.side));
+    AppendSigned(binary.bytes, place.extent);
+    const Rect& r = place.floatingBounds;
+    for (const int side : {r.left, r.top, r.right, r.bottom})
+        AppendSigned(binary.bytes, side);
     return binary;
 }
 

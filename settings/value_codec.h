@@ -23,6 +23,10 @@ std::optional<double> RealFrom(const std::optional<StoredValue>& value);
 // little-endian numbers. Fewer bytes would leave part of the rectangle
 // undefined, so they count as absent just as more do.
 std::optional<Rect> RectFrom(const std::optional<StoredValue>& value);
+// Exactly 28 binary bytes as signed 32-bit little-endian numbers: flags (1
+// shown, 2 floating), side (0 to 3), extent, then the floating bounds as a
+// rectangle. Another side or a negative extent counts as absent.
+std::optional<DockPlace> DockPlaceFrom(const std::optional<StoredValue>& value);
 // REG_SZ, or REG_EXPAND_SZ taken as it is, unexpanded.
 std::optional<std::string> TextFrom(const std::optional<StoredValue>& value);
 
@@ -30,6 +34,7 @@ StoredValue FlagValue(bool flag);
 StoredValue IntegerValue(int number);
 StoredValue RealValue(double number);
 StoredValue RectValue(const Rect& rect);
+StoredValue DockPlaceValue(const DockPlace& place);
 StoredValue TextValue(std::string_view text);
 
 } // namespace zelt

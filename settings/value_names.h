@@ -20,6 +20,7 @@ constexpr std::string_view ToolBarVisible = "ToolBar.Visible";
 constexpr std::string_view TopicsHeaderVisible = "TopicsHeader.Visible";
 constexpr std::string_view PanelCurrentTopicHeaderVisible = "PanelCurrentTopicHeader.Visible";
 constexpr std::string_view StatusBarVisible = "StatusBar.Visible";
+constexpr std::string_view TopicTextsPanel = "SearchTopicTextsPanel.Place";
 constexpr std::string_view CurrentTopicFontName = "CurrentTopic.Font.Name";
 constexpr std::string_view CurrentTopicFontSize = "CurrentTopic.Font.Size";
 

@@ -32,6 +32,21 @@ struct WindowPlacement {
     int windowState = WindowStateMaximised;
 };
 
+// Where a dockable panel stands: shown or not, floating or docked to one
+// side of the main window, its docked height (top, bottom) or width (left,
+// right), 0 for its own, and its bounds while floating.
+enum class DockSide { Bottom = 0, Top = 1, Left = 2, Right = 3 };
+
+struct DockPlace {
+    bool visible = false;
+    bool floating = false;
+    DockSide side = DockSide::Bottom;
+    int extent = 0;
+    Rect floatingBounds;
+
+    friend bool operator==(const DockPlace&, const DockPlace&) = default;
+};
+
 // Band identities of CoolBarBand0Id: which band stands first.
 constexpr int CategoryBandId = 0;
 constexpr int ToolBarBandId = 1;
@@ -55,6 +70,8 @@ struct WindowLayout {
     std::string CurrentTopicFontName = "MS Sans Serif";
     int CurrentTopicFontSize = 8;
     int TopicsColWidth = 140;
+    // Written only when known.
+    std::optional<DockPlace> TopicTextsPanel;
 };
 
 using LayoutToWrite = WindowLayout;
@@ -75,6 +92,7 @@ struct StoredLayout {
     std::optional<bool> StatusBarVisible;
     std::optional<std::string> CurrentTopicFontName;
     std::optional<int> CurrentTopicFontSize;
+    std::optional<DockPlace> TopicTextsPanel;
 };
 
 } // namespace zelt

@@ -101,6 +101,7 @@ void CommandActions::apply(const CommandAvailability& a)
     command(CommandId::EditSelectAll)->setChecked(a.editSelectAllChecked);
     set(CommandId::SearchFind, a.searchFind);
     set(CommandId::SearchSearchAgain, a.searchSearchAgain);
+    set(CommandId::SearchTopicTexts, a.searchTopicTexts);
     m_searchAgainButton->setEnabled(a.searchSearchAgain);
     set(CommandId::SearchBack, a.searchBack);
     set(CommandId::SearchForward, a.searchForward);

@@ -34,6 +34,7 @@
 #include "ui/screen_scale.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_text_search_panel.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 #include "ui/topics_grid_delegate.h"
@@ -118,6 +119,7 @@ void TFormMain::createControls()
     m_panel = new MainPanel(m_list, m_settings, m_program, this);
     m_panel->setPopupMenus(m_menus->topicsPopup, m_menus->topicViewPopup);
     setCentralWidget(m_panel);
+    m_textSearch = new TopicTextSearchPanel(*this, *m_panel->topicView(), *this);
     m_panes =
         new PaneLayoutController(*this, *m_panel, *m_actions->command(CommandId::OptionsZoomTopic));
     m_panes->watchToolBarBand(*m_bands->categoryBand());
@@ -196,7 +198,7 @@ void TFormMain::formCreate()
 
 LayoutControls TFormMain::layoutControls()
 {
-    return LayoutControls{*this, *m_bands, *m_panel, *m_status};
+    return LayoutControls{*this, *m_bands, *m_panel, *m_status, *m_textSearch};
 }
 
 void TFormMain::validateStartupDir()
@@ -247,6 +249,7 @@ CommandState TFormMain::commandState() const
     state.zoomed = m_panes->isZoomed();
     state.historyBack = m_history.canGoBack(ListUnchangedOnDisk);
     state.historyForward = m_history.canGoForward(ListUnchangedOnDisk);
+    state.folderListsOffered = m_listMenu->hasEntries();
     return state;
 }
 

@@ -10,6 +10,7 @@
 #include "output/print_plan.h"
 #include "settings/window_layout.h"
 #include "ui/search_window.h"
+#include "ui/topic_text_search_host.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -35,6 +36,7 @@ class ListTopicsCache;
 class ReferenceResolver;
 class Launcher;
 class ListMenuController;
+class ListTopicsCache;
 class MainPanel;
 class MessageBoxes;
 class PaneLayoutController;
@@ -44,6 +46,7 @@ class TFormFind;
 class TFormGoTo;
 class TFormConfig;
 class ToolBarBands;
+class TopicTextSearchPanel;
 class TopicView;
 class TopicsGrid;
 struct LayoutControls;
@@ -74,7 +77,7 @@ struct MainWindowServices {
 
 // The main window: menus, the two tool-bar bands, the topics grid with the topic
 // pane and the status bar; it owns the open list.
-class TFormMain final : public QMainWindow, private SearchWindow {
+class TFormMain final : public QMainWindow, private SearchWindow, private TopicTextSearchHost {
     Q_OBJECT
 
 public:
@@ -128,6 +131,7 @@ public:
     HintHandler& hints() const { return *m_hints; }
     TFormFind& findDialog() const { return *m_find; }
     TFormGoTo& goToDialog() const { return *m_goTo; }
+    TopicTextSearchPanel& topicTextSearch() const { return *m_textSearch; }
     const ProgramVersion& programVersion() const { return m_version; }
     bool listStreamOpen() const { return m_listStream.has_value(); }
     bool isZoomed() const;
@@ -203,6 +207,12 @@ private:
     TopicView& searchedView() const override;
     void repaintWindow() override;
 
+    // What the Search Topic Texts panel asks of the window.
+    std::vector<TopicTextList> topicTextLists(TopicTextScope scope) const override;
+    const LoadedList* topicTextTopics(const std::filesystem::path& listFile) override;
+    void showTopicTextHit(const std::filesystem::path& listFile, TopicNumber topic,
+                          std::uint32_t line, std::uint32_t column, std::size_t length) override;
+
     ProgramState& m_program;
     Settings& m_settings;
     SettingsStore& m_store;
@@ -236,12 +246,14 @@ private:
     TFormFind* m_find = nullptr;
     TFormGoTo* m_goTo = nullptr;
     TopicHistory m_history;
-    // Other lists' topics and the resolver that reads references with them.
+    // Other lists' topics, read by the reference resolver and the topic text
+    // search.
     std::unique_ptr<ListTopicsCache> m_otherLists;
     std::unique_ptr<ReferenceResolver> m_resolver;
     // Off while Back and Forward show their topics, and while a list opened
     // on the way to a topic shows its first one.
     bool m_recordTopics = true;
+    TopicTextSearchPanel* m_textSearch = nullptr;
     std::unique_ptr<HelpWindowViewer> m_helpWindow;
     std::unique_ptr<HelpRouter> m_help;
     // Destroyed before the help router it asks.

@@ -19,6 +19,7 @@
 #include "ui/see_also_key.h"
 #include "ui/status_bar_panels.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_text_search_panel.h"
 #include "ui/topic_view.h"
 #include "ui/topics_grid.h"
 
@@ -66,6 +67,7 @@ void TFormMain::connectCommands()
     on(CommandId::SearchGoTo, [this] { showGoTo(); });
     on(CommandId::SearchBack, [this] { goBack(); });
     on(CommandId::SearchForward, [this] { goForward(); });
+    on(CommandId::SearchTopicTexts, [this] { m_textSearch->showAndFocus(); });
     on(CommandId::HeaderTopicsHeaderDefWidth, [this] {
         m_panel->setFirstColumnWidth(DefaultTopicsColumnWidth);
         m_panel->fitPanes();

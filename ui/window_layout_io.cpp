@@ -4,6 +4,7 @@
 #include "ui/qt_text.h"
 #include "ui/screen_scale.h"
 #include "ui/tool_bar_bands.h"
+#include "ui/topic_text_search_panel.h"
 #include "ui/topic_view.h"
 
 #include <QEvent>
@@ -102,6 +103,9 @@ void ApplyStoredLayout(const LayoutControls& controls, const StoredLayout& store
     font.setPointSize(
         std::max(1, stored.CurrentTopicFontSize.value_or(design.CurrentTopicFontSize)));
     controls.panel.setTopicFont(font, ScreenScale::Of(controls.window));
+    // Without a stored place the panel stays hidden and takes no room.
+    if (stored.TopicTextsPanel)
+        controls.topicTextsPanel.restorePlace(*stored.TopicTextsPanel);
 }
 
 WindowLayout CollectWindowLayout(const LayoutControls& controls)
@@ -122,6 +126,7 @@ WindowLayout CollectWindowLayout(const LayoutControls& controls)
     layout.CurrentTopicFontName = ToUtf8(font.family());
     layout.CurrentTopicFontSize = font.pointSize();
     layout.TopicsColWidth = controls.panel.firstColumnWidth();
+    layout.TopicTextsPanel = controls.topicTextsPanel.place();
     return layout;
 }
 

@@ -14,6 +14,7 @@ namespace zelt {
 
 class MainPanel;
 class ToolBarBands;
+class TopicTextSearchPanel;
 
 // The parts of the main window that the settings store keeps, as controls.
 struct LayoutControls {
@@ -21,6 +22,7 @@ struct LayoutControls {
     ToolBarBands& bands;
     MainPanel& panel;
     QStatusBar& statusBar;
+    TopicTextSearchPanel& topicTextsPanel;
 };
 
 // BoundsRect holds the window's outer bounds, frame included, while Qt sizes a

@@ -31,7 +31,15 @@ TEST(CommandState, NothingOpenLeavesOnlyTheAlwaysEnabled)
     EXPECT_FALSE(a.fileClose || a.fileSave || a.filePrint || a.editCopy || a.editSelectAll ||
                  a.searchFind || a.searchSearchAgain || a.optionsZoomTopic ||
                  a.optionsUpdateTopicTitles || a.viewPrev || a.viewNext || a.helpHelpIndex ||
-                 a.searchBack || a.searchForward);
+                 a.searchBack || a.searchForward || a.searchTopicTexts);
+}
+
+TEST(CommandState, SearchTopicTextsWithAListOpenOrListsInTheFolder)
+{
+    CommandState folder;
+    folder.folderListsOffered = true;
+    EXPECT_TRUE(EvaluateCommands(folder).searchTopicTexts);
+    EXPECT_TRUE(EvaluateCommands(ListOpen()).searchTopicTexts);
 }
 
 TEST(CommandState, ListNamedWithoutTopics)

@@ -117,6 +117,7 @@ TEST_F(SettingsIo, WhatIsWrittenIsReadBack)
     layout.StatusBarVisible = false;
     layout.ToolBarWidth = -5;
     layout.TopicsColWidth = 77;
+    layout.TopicTextsPanel = DockPlace{true, true, DockSide::Right, 250, {-8, 20, 600, 400}};
     ASSERT_EQ(write(written, layout), std::nullopt);
 
     Settings settings;
@@ -131,6 +132,7 @@ TEST_F(SettingsIo, WhatIsWrittenIsReadBack)
     EXPECT_EQ(stored.ToolBarWidth, -5);
     EXPECT_EQ(stored.CurrentTopicFontName, "MS Sans Serif");
     EXPECT_EQ(stored.CurrentTopicFontSize, 8);
+    EXPECT_EQ(stored.TopicTextsPanel, layout.TopicTextsPanel);
 }
 
 TEST_F(SettingsIo, AbsentOrWrongTypedValuesLeaveFieldsAlone)
@@ -138,8 +140,10 @@ TEST_F(SettingsIo, AbsentOrWrongTypedValuesLeaveFieldsAlone)
     store(Regedit({"", LayoutKey, "\"TopicsColWidth\"=\"wide\"",
                    "\"TopicsHeightPerc\"=hex:00,00,00,00,00,e0,3f",
                    "\"CoolBar.Bands[0].ID\"=dword:00000002", "\"ToolBar.Visible\"=hex:01",
-                   "\"ToolBar.Width\"=dword:ffffff9c", "", ConfigKey,
-                   "\"DefStartupDir\"=dword:00000001", "\"AskExit\"=\"yes\"",
+                   "\"ToolBar.Width\"=dword:ffffff9c",
+                   "\"SearchTopicTextsPanel.Place\"=hex:01,00,00,00,04,00,00,00,00,00,00,00,00,"
+                   "00,00,00,00,00,00,00,00,00,00,00,00,00,00,00",
+                   "", ConfigKey, "\"DefStartupDir\"=dword:00000001", "\"AskExit\"=\"yes\"",
                    "\"DisplayAllLists\"=dword:00000002", "\"OnlyParseLST\"=dword:00000000",
                    "\"DefStartupList\"=hex(2):41,00,25,00,58,00,25,00,00,00",
                    "\"CurrentTopic.Font.Size\"=dword:0000000c"}));
@@ -164,6 +168,7 @@ TEST_F(SettingsIo, AbsentOrWrongTypedValuesLeaveFieldsAlone)
     EXPECT_EQ(layout.ToolBarVisible, false);
     EXPECT_EQ(layout.ToolBarWidth, -100);
     EXPECT_EQ(layout.StatusBarVisible, std::nullopt);
+    EXPECT_EQ(layout.TopicTextsPanel, std::nullopt);
     EXPECT_EQ(layout.CurrentTopicFontName, std::nullopt);
     EXPECT_EQ(layout.CurrentTopicFontSize, 12);
 }

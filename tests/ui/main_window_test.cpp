@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, MenusHoldTheCommandsInTheirOrder)
                                                 "&Print Topic...", "-", "E&xit"}));
     EXPECT_EQ(MenuItems(*menu(1)), QStringList({"&Copy", "Select &All"}));
     EXPECT_EQ(MenuItems(*menu(2)),
-              QStringList({"&Find...", "&Search Again", "-", "&Go To...", "&Back", "For&ward"}));
+              QStringList({"&Find...", "&Search Again", "Search Topic &Texts...", "-", "&Go To...",
+                           "&Back", "For&ward"}));
     EXPECT_EQ(MenuItems(*menu(3)),
               QStringList({"&Zoom Topic", "&Update Topic Titles", "&Default Column Width", "&Tools",
                            "-", "&Configuration..."}));

@@ -93,6 +93,8 @@ void ScreenshotDriver::run(const QString& command, const QStringList& arguments)
         clickRow(argument.toInt());
     } else if (command == u"key") {
         pressKey(argument);
+    } else if (command == u"type") {
+        typeText(arguments.join(u' '));
     } else if (command == u"seealso") {
         m_window.mainPanel().popUpSeeAlsoMenu();
     } else if (command == u"zoom") {
@@ -185,6 +187,22 @@ void ScreenshotDriver::restMouseOn(const QString& text)
     const QPoint point = view.cursorRect(at).center() + QPoint(2, 0);
     QHelpEvent help(QEvent::ToolTip, point, view.viewport()->mapToGlobal(point));
     QApplication::sendEvent(view.viewport(), &help);
+}
+
+// Each character as a key of its own, into the focused control.
+void ScreenshotDriver::typeText(const QString& text)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        Report(QStringLiteral("nothing focused to type %1 into").arg(text));
+        return;
+    }
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &release);
+    }
 }
 
 void ScreenshotDriver::triggerCommand(const QString& name)

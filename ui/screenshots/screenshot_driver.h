@@ -54,6 +54,7 @@ private:
     void clickRow(int row);
     void pressKey(const QString& name);
     void restMouseOn(const QString& text);
+    void typeText(const QString& text);
     void saveShot(const QString& file);
     void triggerCommand(const QString& name);
     void pressHelpKey(const QString& controlName);
