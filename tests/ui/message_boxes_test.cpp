@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -72,6 +73,20 @@ TEST(QtMessageBoxes, ConfirmAsksYesOrNo)
 
     ShowAndAnswer([&] { answer = boxes.confirm("Exit program?"); }, QMessageBox::No);
     EXPECT_FALSE(answer);
+}
+
+TEST(QtMessageBoxes, ExecDialogRunsTheDialogModally)
+{
+    QDialog dialog;
+    QWidget* modal = nullptr;
+    // Bound to the dialog: a dialog shown without a modal loop takes it along.
+    QTimer::singleShot(0, &dialog, [&] {
+        modal = QApplication::activeModalWidget();
+        dialog.accept();
+    });
+    QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.execDialog(dialog), QDialog::Accepted);
+    EXPECT_EQ(modal, &dialog);
 }
 
 } // namespace
