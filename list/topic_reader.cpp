@@ -24,15 +24,17 @@ std::optional<std::int64_t> FileSize(std::FILE* file)
 
 } // namespace
 
-std::optional<TopicReader> TopicReader::Open(const std::string& listFileName)
+std::optional<TopicReader> TopicReader::Open(const std::string& listFileName,
+                                             const FileSystem& files)
 {
-    FileHandle file = OpenSharedRead(PathFromBytes(listFileName));
+    std::error_code error;
+    FileHandle file = files.openRead(PathFromBytes(listFileName), error);
     if (file == nullptr)
         return std::nullopt;
     // Every read goes to the file: bytes kept from an earlier read would hide
     // a file that was cut short while open.
     std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    return TopicReader(std::move(file));
+    return TopicReader(std::move(file), files);
 }
 
 std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t length)
@@ -53,8 +55,9 @@ std::optional<std::string> TopicReader::read(std::int32_t start, std::int32_t le
         return bytes;
     if (std::fseek(file, start, SEEK_SET) != 0)
         return std::nullopt;
-    const std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    if (std::ferror(file))
+    std::error_code error;
+    const std::size_t got = m_files->read(file, bytes.data(), bytes.size(), error);
+    if (error)
         return std::nullopt;
     bytes.resize(got);
     return bytes;

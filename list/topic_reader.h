@@ -14,7 +14,9 @@ namespace zelt {
 // with other writers denied while the list is open.
 class TopicReader {
 public:
-    static std::optional<TopicReader> Open(const std::string& listFileName);
+    // The file system outlives the reader.
+    static std::optional<TopicReader> Open(const std::string& listFileName,
+                                           const FileSystem& files = RealFileSystem());
 
     // The bytes of a topic, read with one seek and one read. A scan counts a
     // last line without its line end as if it ended in CR LF, so positions
@@ -27,11 +29,13 @@ public:
     std::optional<FileIdentity> identity() const { return IdentityOf(m_file.get()); }
 
 private:
-    explicit TopicReader(FileHandle file)
+    TopicReader(FileHandle file, const FileSystem& files)
         : m_file(std::move(file))
+        , m_files(&files)
     {}
 
     FileHandle m_file;
+    const FileSystem* m_files;
 };
 
 } // namespace zelt

@@ -1,6 +1,7 @@
 #include "tools/formatter_batch.h"
 
 #include "base/ascii_text.h"
+#include "base/folder_lookup.h"
 
 #include <filesystem>
 
@@ -93,9 +94,7 @@ bool FormatterPresent(std::string_view listsFolder)
 {
     if (listsFolder.empty())
         return false;
-    std::error_code error;
-    return std::filesystem::is_regular_file(
-        PathFromBytes(listsFolder) / PathFromBytes(FormatterProgramName), error);
+    return FindFileInFolder(PathFromBytes(listsFolder), FormatterProgramName).has_value();
 }
 
 } // namespace zelt

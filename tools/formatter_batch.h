@@ -46,7 +46,8 @@ std::optional<FileError> WriteFormatterBatch(const std::filesystem::path& listsF
 // folder, upper-cased; empty when no list is named.
 std::string FormatterParameterFor(std::string_view listFileName);
 
-// Whether the lists folder holds the formatter; never for an empty folder name.
+// Whether the lists folder holds the formatter, in any letter case; never for
+// an empty folder name.
 bool FormatterPresent(std::string_view listsFolder);
 
 } // namespace zelt

@@ -2,20 +2,11 @@
 
 #include "base/ascii_text.h"
 #include "base/file_io.h"
+#include "base/folder_lookup.h"
 
 namespace zelt {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool Exists(const fs::path& path)
-{
-    std::error_code error;
-    return fs::exists(path, error);
-}
-
-} // namespace
 
 const SectionedList* FindSectionedList(std::string_view baseName) noexcept
 {
@@ -36,17 +27,24 @@ std::string SectionName(std::string_view baseName, char letter)
 
 bool FirstSectionExists(const fs::path& folder, const SectionedList& list)
 {
-    return Exists(folder / PathFromBytes(SectionName(list.baseName, 'A')));
+    return FindFileInFolder(folder, SectionName(list.baseName, 'A')).has_value();
+}
+
+fs::path TargetPath(const fs::path& folder, const SectionedList& list)
+{
+    return FindFileInFolder(folder, list.targetName)
+        .value_or(folder / PathFromBytes(list.targetName));
 }
 
 std::vector<fs::path> FindSections(const fs::path& folder, const SectionedList& list)
 {
     std::vector<fs::path> sections;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
-        fs::path section = folder / PathFromBytes(SectionName(list.baseName, letter));
-        if (!Exists(section))
+        std::optional<fs::path> section =
+            FindFileInFolder(folder, SectionName(list.baseName, letter));
+        if (!section)
             break;
-        sections.push_back(std::move(section));
+        sections.push_back(std::move(*section));
     }
     return sections;
 }

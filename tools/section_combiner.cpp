@@ -40,7 +40,7 @@ SectionsCombined CombineSections(const fs::path& folder, const SectionedList& li
                                  bool deleteSections, KeptFiles kept, const FileSystem& files)
 {
     SectionsCombined result;
-    result.target = folder / PathFromBytes(list.targetName);
+    result.target = TargetPath(folder, list);
     const std::vector<fs::path> sections = FindSections(folder, list);
     if (sections.empty())
         return result;

@@ -9,8 +9,11 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
+// <shellapi.h> needs the types of <windows.h> declared first: the order is
+// fixed, kept from include sorting by the blank line between them.
+#include "base/windows_headers.h"
+
 #include <shellapi.h>
-#include <windows.h>
 #endif
 
 namespace zelt {

@@ -792,7 +792,7 @@ Return:	CF off when it worked: the block holds the real-mode registers as
 	  the interrupt left them
 	CF on when it failed: AX = error code
 
-Format of DPMI real mode call structure:
+Format of the DPMI real-mode register block:
 Offset	Size	Description	(Table 02800)
  00h	DWORD	EDI
  04h	DWORD	ESI

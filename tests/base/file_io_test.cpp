@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -200,6 +202,30 @@ TEST(AtomicFileWriter, ALinkStaysAndTheFileItLeadsToKeepsItsModeAndOwner)
     EXPECT_FALSE(WriteFileAtomically(dir.path() / "new.reg", "made"));
     EXPECT_TRUE(fs::is_symlink(dir.path() / "new.reg"));
     EXPECT_EQ(ReadBytes(dir.path() / "dotfiles" / "new.reg"), "made");
+}
+#endif
+
+#ifndef _WIN32
+// Started with standard input closed, the program's first new file gets
+// descriptor 0, which is a file like any other.
+TEST(AtomicFileWriter, WritesAFileThatGetsDescriptorZero)
+{
+    const TempDir dir;
+    const fs::path target = dir.path() / "INTERRUP.zeltv";
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(0);
+        const bool written = !WriteFileAtomically(target, "topics\r\n");
+        // Closed once, by the writer: descriptor 0 is free again.
+        const bool closed = ::open("/dev/null", O_RDONLY) == 0;
+        ::_exit(written && closed ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadBytes(target), "topics\r\n");
+    EXPECT_EQ(FileCount(dir.path()), 1u);
 }
 #endif
 

@@ -33,8 +33,9 @@ TEST(FindFileInFolder, TakesAnyLetterCaseAndPrefersTheExactSpelling)
         const auto found = FindFileInFolder(dir.path(), c.asked);
         if (c.expected.empty())
             EXPECT_FALSE(found) << c.asked;
-        else
-            EXPECT_EQ(found, dir.path() / std::string(c.expected)) << c.asked;
+        else // Windows finds the file under the spelling asked for
+            EXPECT_TRUE(found && fs::equivalent(*found, dir.path() / std::string(c.expected)))
+                << c.asked;
     }
 }
 

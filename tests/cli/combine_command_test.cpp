@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "support/exclusive_open.h"
+#endif
+
 namespace zelt::test {
 namespace {
 
@@ -76,16 +80,17 @@ TEST_F(CombineCommandTest, FailuresSayWhichFileAndKeepEverything)
     m_dir.write("PORTS.A", "ports");
     m_dir.write("INTERRUP.LST", "the old list");
     m_dir.write("INTERRUP.A", "first");
-    fs::create_directory(m_dir.path() / "INTERRUP.B");
+#ifdef _WIN32
+    m_dir.write("INTERRUP.B", "second");
+    const ExclusiveOpen otherProgram(m_dir.file("INTERRUP.B"));
+#else
+    // A write-only kernel setting: a section that nobody may read, root included.
+    fs::create_symlink("/proc/sys/vm/drop_caches", m_dir.path() / "INTERRUP.B");
+#endif
+    const auto reason = std::errc::permission_denied;
     const auto run = RunCli({"combine", "--delete", folder()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, m_dir.file("PORTS.LST") + ": 1 section, 5 bytes\n");
-#ifdef _WIN32
-    // Windows refuses to open a folder as a file before anything can look at it.
-    const auto reason = std::errc::permission_denied;
-#else
-    const auto reason = std::errc::is_a_directory;
-#endif
     EXPECT_EQ(run.err, "zelt: Cannot open file " + m_dir.file("INTERRUP.B") + " (" +
                            std::make_error_code(reason).message() + ")\n");
     EXPECT_EQ(bytesOf("INTERRUP.LST"), "the old list");

@@ -56,6 +56,34 @@ TEST(IndexFile, ReadsBackExactlyWhatWasWritten)
     EXPECT_EQ(read.categoriesPresent(), written.categoriesPresent());
 }
 
+// The bar shows only from a step of 40 lines on, and then rises by 4 at
+// every step'th line from the first on.
+TEST(IndexFile, ReadingReportsItsProgressInStepsOfFour)
+{
+    class Recorder final : public LoadObserver {
+    public:
+        void progressShown(bool visible) override { events.push_back(visible ? -1 : -2); }
+        void progressChanged(int value) override { events.push_back(value); }
+        std::vector<int> events;
+    };
+    std::vector<int> shownRising{-1};
+    for (int value = 4; value <= 100; value += 4)
+        shownRising.push_back(value);
+    const struct {
+        std::size_t lines;
+        std::vector<int> events;
+    } cases[] = {{988, {}}, {989, shownRising}, {2000, shownRising}};
+    for (const auto& c : cases) {
+        std::string bytes;
+        for (std::size_t i = 0; i < c.lines; ++i)
+            AppendIndexLine(bytes, {"21", "INT 21", 'D', 0, 0});
+        LoadedList list;
+        Recorder recorder;
+        ASSERT_TRUE(ParseIndex(bytes, list, &recorder));
+        EXPECT_EQ(recorder.events, c.events) << c.lines << " lines";
+    }
+}
+
 TEST(IndexFile, TitleWithSeparatorsComesBackWhole)
 {
     LoadedList written;

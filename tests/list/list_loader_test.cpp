@@ -196,10 +196,17 @@ TEST(ListLoader, MissingAndUnloadableListsLeaveTheModelEmpty)
 TEST(ListLoader, UnreadableListReportsMessageOne)
 {
     TempDir dir;
-    const std::string name = dir.write("PORTS.LST", SampleList());
 #ifdef _WIN32
+    const std::string name = dir.write("PORTS.LST", SampleList());
     const ExclusiveOpen otherProgram(name);
+#elif defined(__linux__)
+    // A write-only kernel setting: a regular file that nobody may read, root
+    // included, whose permissions bind root unlike those of a file on disk.
+    const std::string name = dir.file("PORTS.LST");
+    fs::create_symlink("/proc/sys/vm/drop_caches", name);
+    ASSERT_TRUE(fs::is_regular_file(name));
 #else
+    const std::string name = dir.write("PORTS.LST", SampleList());
     fs::permissions(name, fs::perms::none);
     if (RunningAsRoot())
         GTEST_SKIP() << "file permissions do not bind root";

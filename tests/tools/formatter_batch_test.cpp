@@ -94,15 +94,15 @@ TEST(FormatterBatch, WrittenWholeOverAnOldOne)
     EXPECT_EQ(error->path, dir.path() / "gone" / "ZELTViewer_Run_Intprint.bat");
 }
 
-TEST(FormatterBatch, FormatterPresentOnlyAsAFileInANamedFolder)
+TEST(FormatterBatch, FormatterPresentOnlyAsAFileOfAnyCaseInANamedFolder)
 {
     const TempDir dir;
     EXPECT_FALSE(FormatterPresent(dir.path().string()));
     fs::create_directory(dir.path() / "INTPRINT.COM");
     EXPECT_FALSE(FormatterPresent(dir.path().string())) << "a folder of that name";
     fs::remove(dir.path() / "INTPRINT.COM");
-    dir.write("INTPRINT.COM", "\xB4\x4C\xCD\x21");
-    EXPECT_TRUE(FormatterPresent(dir.path().string()));
+    dir.write("intprint.com", "\xB4\x4C\xCD\x21");
+    EXPECT_TRUE(FormatterPresent(dir.path().string())) << "in any letter case";
     EXPECT_FALSE(FormatterPresent(""));
 }
 

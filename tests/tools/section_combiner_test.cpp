@@ -187,6 +187,38 @@ TEST_F(SectionCombinerTest, AFailureEndsTheRunBeforeTheNextList)
               (std::set<std::string>{"INTERRUP.A", "INTERRUP.B", "INTERRUP.C", "PORTS.A"}));
 }
 
+#ifndef _WIN32
+// On a case-sensitive file system a distribution may be unpacked in lower case;
+// of two names that differ only in case the upper-case one is taken.
+TEST_F(SectionCombinerTest, FindsSectionsAndTargetInAnyLetterCase)
+{
+    struct Case {
+        std::vector<std::string> files; // each holds its own name
+        std::string target;
+        std::string joined;
+    };
+    const std::vector<Case> cases{
+        {{"ports.a", "ports.b", "ports.lst"}, "ports.lst", "ports.aports.b"},
+        {{"Ports.A", "PORTS.B"}, "PORTS.LST", "Ports.APORTS.B"},
+        {{"ports.a", "PORTS.A", "ports.lst", "PORTS.LST"}, "PORTS.LST", "PORTS.A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target + " from " + c.files.front());
+        const TempDir dir;
+        for (const std::string& file : c.files)
+            dir.write(file, file);
+        const SectionsCombined result = CombineSections(dir.path(), PortsSections, false);
+
+        ASSERT_FALSE(result.error);
+        EXPECT_EQ(result.target, dir.path() / c.target);
+        EXPECT_EQ(ReadBytes(result.target), c.joined);
+        std::set<std::string> expected(c.files.begin(), c.files.end());
+        expected.insert(c.target);
+        EXPECT_EQ(FileNames(dir.path()), expected) << "no second target beside the first";
+    }
+}
+#endif
+
 TEST(CombineChoice, ClosesTheOpenListOnlyWhenItIsATargetOfTheChoice)
 {
     const CombineChoice both{true, true, false};

@@ -210,7 +210,8 @@ TEST_F(CombineSectionsTest, TheOpenListIsClosedOnlyWhenItIsRewritten)
 TEST_F(CombineSectionsTest, ASectionThatCannotBeReadKeepsEveryFile)
 {
     copySections({"INTERRUP.A", "PORTS.A"});
-    fs::create_directory(listsFolder() / "INTERRUP.B");
+    // A write-only kernel setting: a section that nobody may read, root included.
+    fs::create_symlink("/proc/sys/vm/drop_caches", listsFolder() / "INTERRUP.B");
     writeList("INTERRUP.LST", "the interrupt list as it was");
     startWithListsFolder();
     combine([](QDialog& dialog) {
@@ -261,6 +262,27 @@ TEST_F(CombineSectionsTest, AReadOnlyListIsNotReplaced)
               QStringList{QString::fromStdString("Cannot create file " + inLists("PORTS.LST"))});
     EXPECT_EQ(bytesOf("PORTS.LST"), "the port list, read-only");
     EXPECT_EQ(bytesOf("PORTS.A"), sample("sections/PORTS.A"));
+}
+
+TEST_F(CombineSectionsTest, ALowerCaseDistributionCombinesIntoItsListAndOffersTheFormatter)
+{
+    writeList("ports.a", "first ");
+    writeList("ports.b", "second");
+    writeList("ports.lst", "an older port list");
+    writeList("intprint.com", "\xB8\x00\x4C\xCD\x21");
+    startWithListsFolder();
+    Q_EMIT window().findChild<QMenu*>("OptionsTools")->aboutToShow();
+    EXPECT_TRUE(window().findChild<QAction*>("OptionsToolsRunIntprintcom")->isVisible());
+
+    combine([](QDialog& dialog) {
+        EXPECT_FALSE(box(dialog, "CheckBoxIL").isEnabled());
+        EXPECT_TRUE(box(dialog, "CheckBoxPL").isChecked());
+        button(dialog, "ButtonOk").click();
+    });
+    EXPECT_TRUE(m_messages.shown.empty());
+    EXPECT_EQ(bytesOf("ports.lst"), "first second");
+    EXPECT_FALSE(fs::exists(listsFolder() / "PORTS.LST")) << "the list is replaced, not joined";
+    EXPECT_EQ(listMenuCaptions(), QStringList{"Ports.lst"});
 }
 
 } // namespace

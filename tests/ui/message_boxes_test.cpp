@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -93,6 +94,20 @@ TEST(QtMessageBoxes, ShowTextsAsTypedNeverAsMarkup)
         EXPECT_EQ(shown.text, text);
         EXPECT_EQ(shown.format, Qt::PlainText);
     }
+}
+
+TEST(QtMessageBoxes, ExecDialogRunsTheDialogModally)
+{
+    QDialog dialog;
+    QWidget* modal = nullptr;
+    // Bound to the dialog: a dialog shown without a modal loop takes it along.
+    QTimer::singleShot(0, &dialog, [&] {
+        modal = QApplication::activeModalWidget();
+        dialog.accept();
+    });
+    QtMessageBoxes boxes;
+    EXPECT_EQ(boxes.execDialog(dialog), QDialog::Accepted);
+    EXPECT_EQ(modal, &dialog);
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "samples/generator/list_generator.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/form_main.h"
+#include "ui/hint_handler.h"
 #include "ui/status_bar_panels.h"
 #include "ui/topics_grid.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTest>
 #include <cmath>
 
@@ -111,6 +114,41 @@ TEST_F(StatusBarTest, EveryPanelTextOfAHundredThousandTopicListFits)
     EXPECT_EQ(widths(), ScaleStatusPanelsForFont(StatusPanelDesignWidths, averageCharWidth(),
                                                  DesignFontAverageCharWidth));
     EXPECT_GT(withList[1], widths()[1]);
+}
+
+// At every move of the progress bar while a list is scanned and while its
+// index is read: the status text, the bar and the wait cursor; afterwards none.
+TEST_F(StatusBarTest, LoadingShowsStatusBarAndWaitCursorAndThenRestoresThem)
+{
+    samples::GeneratorOptions options;
+    options.topicCount = 1000; // an index of more than 989 lines shows the bar
+    options.averageTopicBytes = 60;
+    const std::string list = listPath("INTERRUP.LST");
+    ASSERT_TRUE(samples::WriteGeneratedList(list, options));
+    start();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QProgressBar& bar = *panels().progressBar();
+    QStringList seen;
+    QObject::connect(&bar, &QProgressBar::valueChanged, &bar, [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        const bool wait = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+        seen.push_back(panel(3) + (bar.isVisible() ? " +bar" : " -bar") +
+                       (wait ? " +wait" : " -wait"));
+    });
+    for (const char* status :
+         {" Creating new indexfile for INTERRUP.LST...", " Loading topics of INTERRUP.LST..."}) {
+        seen.clear();
+        window().openList(list);
+        const QString loading = QString::fromLatin1(status) + " +bar +wait";
+        EXPECT_GE(seen.count(loading), 25) << status;
+        EXPECT_EQ(seen.back(), loading);
+        EXPECT_FALSE(bar.isVisible());
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(window().hints().hint(), " ");
+        EXPECT_EQ(window().loadedList().topicCount(), 1001);
+        window().closeList();
+    }
 }
 
 } // namespace
