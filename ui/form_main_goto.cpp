@@ -46,6 +46,7 @@ bool TFormMain::showListTopic(const std::filesystem::path& listFile, TopicNumber
         }
         if (!isOpen())
             return false;
+        markList(fileName);
     }
     if (topic >= static_cast<TopicNumber>(m_list.topicCount()))
         return false;

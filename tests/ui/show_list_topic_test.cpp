@@ -2,6 +2,8 @@
 #include "browse/category_box.h"
 #include "tests/ui/find_dialog_fixture.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QSignalSpy>
 
 namespace zelt::test {
@@ -30,6 +32,12 @@ TEST_F(ShowListTopicTest, AnotherListIsOpenedAndTheTopicShownInAllCategories)
 
     EXPECT_TRUE(window().showListTopic(listsFolder() / "PORTS.LST", 7));
     EXPECT_TRUE(isOpen("PORTS.LST"));
+    QStringList ticked;
+    for (const QAction* action : window().findChild<QMenu*>("ListMenu")->actions()) {
+        if (action->isChecked())
+            ticked.push_back(action->text());
+    }
+    EXPECT_EQ(ticked, QStringList({"&Ports.lst"})) << "the List menu ticks the list opened";
     EXPECT_EQ(shown(), 7);
     EXPECT_EQ(grid().currentRow(), 7);
     EXPECT_EQ(window().loadedList().view.selectedTopic, 7);
