@@ -1,6 +1,7 @@
 #include "cli/save_command.h"
 
 #include "browse/view_lines.h"
+#include "cli/escaped_cell.h"
 #include "cli/open_list.h"
 #include "cli/topic_argument.h"
 #include "output/save_topic.h"
@@ -36,7 +37,7 @@ int RunSave(std::span<const std::string_view> args, Streams streams)
     const std::string fileName(args[2]);
     if (IsSameFile(listFileName, fileName)) {
         std::fprintf(streams.err, "zelt: %s is the list itself; the topic is not saved over it\n",
-                     fileName.c_str());
+                     EscapedName(fileName).c_str());
         return ExitFailure;
     }
     LoadedList list;
@@ -56,8 +57,8 @@ int RunSave(std::span<const std::string_view> args, Streams streams)
         DocumentOfShownBytes(shown, FormatTopic(shown, list.topics().title(n), options).spans);
     if (const auto error = SaveTopic(fileName, document, DefaultViewStyle())) {
         const std::string reason = error->code ? " (" + error->code.message() + ")" : "";
-        std::fprintf(streams.err, "zelt: %s%s\n", CannotCreateFileText(fileName).c_str(),
-                     reason.c_str());
+        std::fprintf(streams.err, "zelt: %s%s\n",
+                     EscapedName(CannotCreateFileText(fileName)).c_str(), reason.c_str());
         return ExitFailure;
     }
     return ExitSuccess;
