@@ -121,7 +121,7 @@ std::string CategoryDescriptions::describe(CategoryChar code) const
             continue;
         if (equals + 1 == line.size())
             break;
-        return line.substr(equals + 1);
+        return line.substr(equals + 1, CategoryDescriptionLengthLimit);
     }
     return std::string(UnknownCategoryDescription);
 }

@@ -12,6 +12,9 @@ namespace zelt {
 
 inline constexpr std::string_view CategoryDescriptionFileName = "CATDESC.INI";
 inline constexpr std::string_view UnknownCategoryDescription = "Unknown";
+// Longer descriptions are cut for display: the category box measures every
+// entry, and megabytes of text would hold it for many seconds.
+inline constexpr std::size_t CategoryDescriptionLengthLimit = 256;
 
 // The descriptions of the category codes: lines of the form "#" + decimal
 // code + "=" + description; other lines are kept but never match.
@@ -27,7 +30,8 @@ public:
     // (ProgramDataFolders) when it is readable, else the built-in table.
     static CategoryDescriptions FromDataFolders(const std::vector<std::filesystem::path>& folders);
 
-    // The description of a code, "Unknown" when no line gives one.
+    // The description of a code, "Unknown" when no line gives one; at most
+    // CategoryDescriptionLengthLimit bytes.
     std::string describe(CategoryChar code) const;
 
     const std::vector<std::string>& lines() const noexcept { return m_lines; }

@@ -41,8 +41,8 @@ int RunCategories(std::span<const std::string_view> args, Streams streams)
     if (descriptionFile) {
         auto fromFile = CategoryDescriptions::FromFile(PathFromBytes(*descriptionFile));
         if (!fromFile) {
-            std::fprintf(streams.err, "zelt: cannot read the category descriptions '%.*s'\n",
-                         static_cast<int>(descriptionFile->size()), descriptionFile->data());
+            std::fprintf(streams.err, "zelt: cannot read the category descriptions '%s'\n",
+                         EscapedName(*descriptionFile).c_str());
             return ExitFailure;
         }
         descriptions = std::move(*fromFile);

@@ -2,6 +2,7 @@
 
 #include "base/file_error_message.h"
 #include "base/file_io.h"
+#include "cli/escaped_cell.h"
 #include "cli/open_list.h"
 #include "tools/section_combiner.h"
 
@@ -24,7 +25,7 @@ int UsageError(Streams streams)
 
 void Complain(Streams streams, const std::string& text)
 {
-    std::fprintf(streams.err, "zelt: %s\n", text.c_str());
+    std::fprintf(streams.err, "zelt: %s\n", EscapedName(text).c_str());
 }
 
 std::string CombinedLine(const SectionsCombined& result)

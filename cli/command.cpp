@@ -3,6 +3,7 @@
 #include "base/version.h"
 #include "cli/categories_command.h"
 #include "cli/combine_command.h"
+#include "cli/escaped_cell.h"
 #include "cli/find_command.h"
 #include "cli/goto_command.h"
 #include "cli/grep_command.h"
@@ -149,8 +150,8 @@ int RunZelt(std::span<const std::string_view> args, Streams streams)
         return RunGrep(rest, streams);
     if (verb == "goto")
         return RunGoto(rest, streams);
-    std::fprintf(streams.err, "zelt: unknown verb '%.*s' (see zelt --help)\n",
-                 static_cast<int>(verb.size()), verb.data());
+    std::fprintf(streams.err, "zelt: unknown verb '%s' (see zelt --help)\n",
+                 EscapedName(verb).c_str());
     return ExitUsage;
 }
 

@@ -29,11 +29,19 @@ std::size_t PlainWords(std::string_view bytes)
     return at;
 }
 
+constexpr char Hex[] = "0123456789ABCDEF";
+
+void AppendHexEscape(std::string& out, unsigned char byte)
+{
+    out += "\\x";
+    out += Hex[byte >> 4];
+    out += Hex[byte & 0x0F];
+}
+
 } // namespace
 
 void AppendEscapedCell(std::string& out, std::string_view bytes)
 {
-    static constexpr char Hex[] = "0123456789ABCDEF";
     static constexpr auto Plain = [] {
         std::array<bool, 256> plain{};
         for (int byte = ' '; byte < 127; ++byte)
@@ -56,9 +64,7 @@ void AppendEscapedCell(std::string& out, std::string_view bytes)
         if (byte == '\\') {
             out += "\\\\";
         } else if (byte < 32 || byte == 127) {
-            out += "\\x";
-            out += Hex[byte >> 4];
-            out += Hex[byte & 0x0F];
+            AppendHexEscape(out, byte);
         } else {
             AppendUtf8(out, Cp437ToUnicode(byte));
         }
@@ -69,6 +75,26 @@ std::string EscapedCell(std::string_view bytes)
 {
     std::string out;
     AppendEscapedCell(out, bytes);
+    return out;
+}
+
+std::string EscapedName(std::string_view name)
+{
+    std::string out;
+    out.reserve(name.size());
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(name[at]);
+        const bool c1 = byte == 0xC2 && at + 1 < name.size() &&
+                        (static_cast<unsigned char>(name[at + 1]) & 0xE0) == 0x80;
+        if (c1) {
+            AppendHexEscape(out, byte);
+            AppendHexEscape(out, static_cast<unsigned char>(name[++at]));
+        } else if (byte < 32 || byte == 127) {
+            AppendHexEscape(out, byte);
+        } else {
+            out += name[at];
+        }
+    }
     return out;
 }
 

@@ -38,7 +38,7 @@ struct FindArguments {
 
 int Fail(Streams streams, const std::string& text)
 {
-    std::fprintf(streams.err, "zelt: %s\n%s", text.c_str(), Usage);
+    std::fprintf(streams.err, "zelt: %s\n%s", EscapedName(text).c_str(), Usage);
     return ExitTrouble;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/goto_command.h"
 
 #include "base/file_io.h"
+#include "cli/escaped_cell.h"
 #include "cli/open_list.h"
 #include "cli/reference_row.h"
 #include "cli/topic_argument.h"
@@ -30,8 +31,8 @@ int RunGoto(std::span<const std::string_view> args, Streams streams)
         at += 2;
     }
     if (at < args.size() && args[at].starts_with("--")) {
-        std::fprintf(streams.err, "zelt: unexpected argument '%.*s'\n%s",
-                     static_cast<int>(args[at].size()), args[at].data(), Usage);
+        std::fprintf(streams.err, "zelt: unexpected argument '%s'\n%s",
+                     EscapedName(args[at]).c_str(), Usage);
         return ExitUsage;
     }
     if (args.size() < at + 2) {
@@ -47,9 +48,8 @@ int RunGoto(std::span<const std::string_view> args, Streams streams)
     ReadingPlace place{PathFromBytes(listFileName), list.files.listKind, {}};
     if (topicNumber) {
         if (*topicNumber < 0 || *topicNumber >= list.topicCount()) {
-            std::fprintf(streams.err, "zelt: no topic %lld in %.*s; its topics are 0 to %d\n",
-                         *topicNumber, static_cast<int>(listFileName.size()), listFileName.data(),
-                         list.topicCount() - 1);
+            std::fprintf(streams.err, "zelt: no topic %lld in %s; its topics are 0 to %d\n",
+                         *topicNumber, EscapedName(listFileName).c_str(), list.topicCount() - 1);
             return ExitUsage;
         }
         place.topicIdentifier = list.topics().identifier(static_cast<TopicNumber>(*topicNumber));

@@ -43,7 +43,7 @@ std::optional<GrepArguments> Parse(std::span<const std::string_view> args, Strea
         } else if (arg == "--words") {
             parsed.options.wholeWords = true;
         } else {
-            Fail(streams, "unexpected argument '" + std::string(arg) + "'");
+            Fail(streams, "unexpected argument '" + EscapedName(arg) + "'");
             return std::nullopt;
         }
     }
@@ -92,8 +92,7 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
     if (written && !WriteOutput(out, streams))
         written = false;
     if (!read)
-        std::fprintf(streams.err, "zelt: cannot read %.*s\n", static_cast<int>(listFileName.size()),
-                     listFileName.data());
+        std::fprintf(streams.err, "zelt: cannot read %s\n", EscapedName(listFileName).c_str());
     if (!read || !written)
         return ListOutcome::Trouble;
     return found ? ListOutcome::Hits : ListOutcome::NoHits;
@@ -109,7 +108,7 @@ int RunGrep(std::span<const std::string_view> args, Streams streams)
     const std::string_view typed = parsed->positional[0];
     const auto text = Utf8ToCp437Exact(typed);
     if (!text)
-        return Fail(streams, "the search text '" + std::string(typed) +
+        return Fail(streams, "the search text '" + EscapedName(typed) +
                                  "' holds characters code page 437 does not have");
     if (text->empty())
         return Fail(streams, "the search text is empty");

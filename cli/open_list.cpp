@@ -1,5 +1,6 @@
 #include "cli/open_list.h"
 
+#include "cli/escaped_cell.h"
 #include "list/open_list.h"
 
 #include <charconv>
@@ -14,10 +15,10 @@ std::optional<TopicReader> OpenListForCli(LoadedList& list, const LoadRequest& r
     for (const OpenListMessage& message : result.messages) {
         // A numbered message does not name the list, so the report adds it.
         if (message.number)
-            std::fprintf(streams.err, "zelt: %s (%s)\n", message.text.c_str(),
-                         request.listFileName.c_str());
+            std::fprintf(streams.err, "zelt: %s (%s)\n", EscapedName(message.text).c_str(),
+                         EscapedName(request.listFileName).c_str());
         else
-            std::fprintf(streams.err, "zelt: %s\n", message.text.c_str());
+            std::fprintf(streams.err, "zelt: %s\n", EscapedName(message.text).c_str());
     }
     return std::move(result.stream);
 }

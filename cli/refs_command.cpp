@@ -56,8 +56,8 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
         } else if (arg == "--anywhere" && !anywhere) {
             anywhere = true;
         } else if (arg.starts_with("--") || listFileName) {
-            std::fprintf(streams.err, "zelt: unexpected argument '%.*s'\n%s",
-                         static_cast<int>(arg.size()), arg.data(), Usage);
+            std::fprintf(streams.err, "zelt: unexpected argument '%s'\n%s",
+                         EscapedName(arg).c_str(), Usage);
             return ExitUsage;
         } else {
             listFileName = arg;

@@ -1,6 +1,7 @@
 #include "cli/save_command.h"
 
 #include "browse/view_lines.h"
+#include "cli/escaped_cell.h"
 #include "cli/open_list.h"
 #include "cli/topic_argument.h"
 #include "list/open_list.h"
@@ -53,8 +54,8 @@ int RunSave(std::span<const std::string_view> args, Streams streams)
     if (const auto error =
             SaveTopic(fileName, document, DefaultViewStyle(), OpenListFiles(list.files, *reader))) {
         const std::string reason = error->code ? " (" + error->code.message() + ")" : "";
-        std::fprintf(streams.err, "zelt: %s%s\n", CannotCreateFileText(fileName).c_str(),
-                     reason.c_str());
+        std::fprintf(streams.err, "zelt: %s%s\n",
+                     EscapedName(CannotCreateFileText(fileName)).c_str(), reason.c_str());
         return ExitFailure;
     }
     return ExitSuccess;

@@ -1,6 +1,7 @@
 #include "cli/topic_argument.h"
 
 #include "base/error_messages.h"
+#include "cli/escaped_cell.h"
 
 #include <charconv>
 
@@ -20,26 +21,25 @@ std::optional<long long> TopicNumberArgument(std::string_view text, const char* 
 {
     auto number = ParseTopicNumber(text);
     if (!number)
-        std::fprintf(streams.err, "zelt: '%.*s' is not a topic number\n%s",
-                     static_cast<int>(text.size()), text.data(), usage);
+        std::fprintf(streams.err, "zelt: '%s' is not a topic number\n%s", EscapedName(text).c_str(),
+                     usage);
     return number;
 }
 
 void ReportUnreadableTopic(long long number, std::string_view listFileName, Streams streams)
 {
-    std::fprintf(streams.err, "zelt: %s (topic %lld of %.*s)\n",
+    std::fprintf(streams.err, "zelt: %s (topic %lld of %s)\n",
                  ErrorMessageText(ErrorUnableToLoadTopic).c_str(), number,
-                 static_cast<int>(listFileName.size()), listFileName.data());
+                 EscapedName(listFileName).c_str());
 }
 
 std::optional<std::string> ReadTopicForCli(const LoadedList& list, TopicReader& reader,
                                            long long number, std::string_view listFileName,
                                            Streams streams)
 {
-    const auto name = static_cast<int>(listFileName.size());
     if (number < 0 || number >= list.topicCount()) {
-        std::fprintf(streams.err, "zelt: no topic %lld in %.*s; its topics are 0 to %d\n", number,
-                     name, listFileName.data(), list.topicCount() - 1);
+        std::fprintf(streams.err, "zelt: no topic %lld in %s; its topics are 0 to %d\n", number,
+                     EscapedName(listFileName).c_str(), list.topicCount() - 1);
         return std::nullopt;
     }
     const auto n = static_cast<TopicNumber>(number);

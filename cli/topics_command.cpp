@@ -53,9 +53,9 @@ int RunTopics(std::span<const std::string_view> args, Streams streams)
             request.indexMode.dontUseIndexFile = true;
         } else if (arg.starts_with("--") || haveList) {
             std::fprintf(streams.err,
-                         "zelt: unexpected argument '%.*s'\n"
+                         "zelt: unexpected argument '%s'\n"
                          "usage: zelt topics [--scan] [--no-write] LIST\n",
-                         static_cast<int>(arg.size()), arg.data());
+                         EscapedName(arg).c_str());
             return ExitUsage;
         } else {
             request.listFileName = arg;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <set>
 
 namespace zelt {
@@ -71,6 +72,9 @@ class Parser {
 public:
     HelpParse run(std::string_view text)
     {
+        if (text.size() > HelpFileSizeLimit)
+            return fail(LineAt(text, HelpFileSizeLimit),
+                        "the file is longer than " + std::to_string(HelpFileSizeLimit) + " bytes");
         if (text.starts_with(Utf8Bom))
             text.remove_prefix(Utf8Bom.size());
         const std::vector<std::string_view> lines = Lines(text);
@@ -80,15 +84,26 @@ public:
             if (!take(lines[i], static_cast<int>(i) + 1))
                 return HelpParse{std::nullopt, m_error};
         }
-        finishTopic();
+        if (!finishTopic())
+            return HelpParse{std::nullopt, m_error};
         if (m_topics.empty())
             return fail(static_cast<int>(lines.size()), "the file holds no topic");
         return HelpParse{HelpFile(std::move(m_topics)), {}};
     }
 
 private:
+    // The line that holds the byte at an offset.
+    static int LineAt(std::string_view text, std::size_t offset)
+    {
+        const auto before = text.substr(0, offset);
+        return static_cast<int>(std::count(before.begin(), before.end(), '\n')) + 1;
+    }
+
     bool take(std::string_view line, int number)
     {
+        if (line.size() > HelpLineLengthLimit)
+            return failed(number, "the line is longer than " + std::to_string(HelpLineLengthLimit) +
+                                      " bytes");
         if (line.starts_with(';'))
             return true;
         if (line.starts_with('@'))
@@ -121,20 +136,27 @@ private:
             return failed(number, "topic " + std::to_string(*context) + " has no title");
         if (!m_contexts.insert(*context).second)
             return failed(number, "topic " + std::to_string(*context) + " is defined twice");
-        finishTopic();
+        if (!finishTopic())
+            return false;
         m_inTopic = true;
+        m_topicLine = number;
         m_current = HelpTopic{*context, std::string(title), {}};
         return true;
     }
 
-    void finishTopic()
+    bool finishTopic()
     {
         if (!m_inTopic)
-            return;
+            return true;
         m_current.body = JoinBody(m_body);
+        if (m_current.body.size() > HelpTopicSizeLimit)
+            return failed(m_topicLine, "topic " + std::to_string(m_current.context) +
+                                           " is longer than " + std::to_string(HelpTopicSizeLimit) +
+                                           " bytes");
         m_topics.push_back(std::move(m_current));
         m_body.clear();
         m_inTopic = false;
+        return true;
     }
 
     bool failed(int line, std::string reason)
@@ -153,8 +175,22 @@ private:
     HelpTopic m_current;
     std::vector<std::string_view> m_body;
     bool m_inTopic = false;
+    int m_topicLine = 0;
     HelpSyntaxError m_error;
 };
+
+// Enough of the file to tell that it is too long, never more.
+std::optional<std::string> ReadAtMost(const std::filesystem::path& path, std::size_t limit)
+{
+    const FileHandle file = OpenSharedRead(path);
+    if (!file)
+        return std::nullopt;
+    std::string bytes(limit, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file.get()));
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    return bytes;
+}
 
 } // namespace
 
@@ -183,7 +219,7 @@ HelpLoad LoadHelpFile(const std::filesystem::path& path)
                                                             : HelpLoad::Problem::Missing;
         return load;
     }
-    const auto bytes = ReadFileBytes(path);
+    const auto bytes = ReadAtMost(path, HelpFileSizeLimit + 1);
     if (!bytes) {
         load.problem = HelpLoad::Problem::Unreadable;
         return load;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,6 +33,13 @@ private:
 // Beside the program's executable.
 inline constexpr char HelpFileName[] = "ZELTVIEW.HLP";
 inline constexpr std::string_view HelpFileSignature = "ZELTHELP 1";
+
+// Bounds that keep a damaged file from exhausting the program: the whole
+// file, any one line, and a topic's body, whose rendering time grows with its
+// length. A file beyond one of them is damaged.
+inline constexpr std::size_t HelpFileSizeLimit = 4 * 1024 * 1024;
+inline constexpr std::size_t HelpLineLengthLimit = 4096;
+inline constexpr std::size_t HelpTopicSizeLimit = 8 * 1024;
 
 // Why a text is no help file: the first line at fault and what is wrong there.
 struct HelpSyntaxError {

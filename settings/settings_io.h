@@ -18,7 +18,9 @@ void ClearStoredSettings(SettingsStore& store, const ProgramVersion& version);
 
 // BoundsRect and WindowState for creating the main window on a screen of the
 // given size. A stored Left beyond the screen's width moves to width - 50, a
-// Top beyond its height to height - 50; right and bottom stay. No stored
+// Top beyond its height to height - 50; right and bottom stay. Then a window
+// wider or higher than the screen shrinks to it, and one with less than 50
+// pixels on the screen at the left or top moves in until 50 are. No stored
 // rectangle gives 50 pixels in from every edge; no stored state, maximised.
 WindowPlacement ReadWindowPlacement(SettingsStore& store, const ProgramVersion& version,
                                     Size screen);
@@ -32,7 +34,8 @@ void ReadSettings(SettingsStore& store, const ProgramVersion& version, Settings&
 // window is maximised; TopicsColWidth comes from the layout. A value the store
 // refuses does not stop the others. The result names the first value that did
 // not reach the store: the refused one, or the first one written when the
-// commit failed and so none arrived.
+// commit failed and so none arrived; FailedToSetDataMessage makes the
+// message of it.
 std::optional<std::string> WriteSettings(SettingsStore& store, const ProgramVersion& version,
                                          const Settings& settings, const WindowLayout& layout);
 

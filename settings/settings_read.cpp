@@ -3,11 +3,30 @@
 #include "settings/value_codec.h"
 #include "settings/value_names.h"
 
+#include <algorithm>
+
 namespace zelt {
 
 namespace {
 
 constexpr int DefaultEdgeDistance = 50;
+
+// No larger than the screen, and at least the default edge distance of it
+// on the screen at the left and top; counted wide, so that no stored value
+// overflows.
+Rect Drawable(const Rect& bounds, Size screen)
+{
+    using Wide = long long;
+    const auto extent = [](int from, int to, int room) {
+        return std::clamp<Wide>(Wide{to} - from, 1, std::max(1, room));
+    };
+    const Wide width = extent(bounds.left, bounds.right, screen.width);
+    const Wide height = extent(bounds.top, bounds.bottom, screen.height);
+    const Wide left = std::max<Wide>(bounds.left, DefaultEdgeDistance - width);
+    const Wide top = std::max<Wide>(bounds.top, DefaultEdgeDistance - height);
+    return Rect{static_cast<int>(left), static_cast<int>(top), static_cast<int>(left + width),
+                static_cast<int>(top + height)};
+}
 
 template <typename Field, typename T>
 void SetIfPresent(Field& field, std::optional<T> value)
@@ -25,11 +44,12 @@ WindowPlacement ReadWindowPlacement(SettingsStore& store, const ProgramVersion& 
     const std::string key = SettingsKey(version, names::Layout);
     WindowPlacement placement;
     if (const auto stored = RectFrom(store.read(key, names::BoundsRect))) {
-        placement.bounds = *stored;
-        if (placement.bounds.left > screen.width)
-            placement.bounds.left = screen.width - DefaultEdgeDistance;
-        if (placement.bounds.top > screen.height)
-            placement.bounds.top = screen.height - DefaultEdgeDistance;
+        Rect bounds = *stored;
+        if (bounds.left > screen.width)
+            bounds.left = screen.width - DefaultEdgeDistance;
+        if (bounds.top > screen.height)
+            bounds.top = screen.height - DefaultEdgeDistance;
+        placement.bounds = Drawable(bounds, screen);
     } else {
         placement.bounds = {DefaultEdgeDistance, DefaultEdgeDistance,
                             screen.width - DefaultEdgeDistance,

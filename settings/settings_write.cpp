@@ -27,9 +27,9 @@ public:
     std::optional<std::string> finish()
     {
         if (!m_store.commit())
-            return FailedToSetDataMessage(m_firstName);
+            return m_firstName;
         if (!m_firstRefused.empty())
-            return FailedToSetDataMessage(m_firstRefused);
+            return m_firstRefused;
         return std::nullopt;
     }
 

@@ -1,6 +1,7 @@
 #include "ui/form_main.h"
 
 #include "app/app_title.h"
+#include "app/checked_settings.h"
 #include "app/command_line.h"
 #include "app/command_state.h"
 #include "app/program_state.h"
@@ -174,7 +175,9 @@ void TFormMain::formCreate()
     categoryBox().setItemHeight(scale.scaled(CategoryItemHeightAt96));
 
     StoredLayout stored;
-    ReadSettings(m_store, m_version, m_settings, stored);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    ReadCheckedSettings(m_store, m_version, m_settings, stored,
+                        Size{screen.width(), screen.height()});
     ApplyStoredLayout(layoutControls(), stored);
 
     setWindowTitle(FromUtf8(AppTitle));

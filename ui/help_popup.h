@@ -3,23 +3,24 @@
 #include <QFrame>
 #include <functional>
 
-class QLabel;
-
 namespace zelt {
 
+class HelpBrowser;
+
 // A help topic as a popup whose top-left corner stands at a screen position
-// (moved in where it would leave the screen). A click elsewhere or Esc
-// closes it; a link to a topic closes it and opens that topic.
+// (moved in where it would leave the screen; a topic taller than the screen
+// scrolls). A click elsewhere or Esc closes it; a link to a topic closes it
+// and opens that topic.
 class HelpPopup final : public QFrame {
     Q_OBJECT
 
 public:
     static constexpr int TextWidth = 380;
 
-    HelpPopup(const QString& html, std::function<void(int context)> openTopic, QWidget* parent);
+    HelpPopup(const QString& markdown, std::function<void(int context)> openTopic, QWidget* parent);
 
     void showAt(const QPoint& globalTopLeft);
-    QLabel* text() const { return m_text; }
+    HelpBrowser* text() const { return m_text; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,7 +28,7 @@ protected:
 private:
     void linkActivated(const QString& link);
 
-    QLabel* m_text = nullptr;
+    HelpBrowser* m_text = nullptr;
     std::function<void(int)> m_openTopic;
 };
 

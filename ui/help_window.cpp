@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
@@ -19,8 +18,6 @@
 namespace zelt {
 
 namespace {
-
-constexpr QTextDocument::MarkdownFeatures Dialect = QTextDocument::MarkdownDialectGitHub;
 
 QString WindowTitleFor(const HelpPage& page)
 {
@@ -50,24 +47,20 @@ HelpPage LoadHelpPage(const std::filesystem::path& helpFile, int context)
     return page;
 }
 
-QString HelpPopupHtml(const HelpPage& page)
+QString HelpPopupMarkdown(const HelpPage& page)
 {
-    QTextDocument document;
-    document.setMarkdown(page.found ? QStringLiteral("**%1**\n\n%2").arg(page.title, page.markdown)
-                                    : page.markdown,
-                         Dialect);
-    return document.toHtml();
+    return page.found ? QStringLiteral("**%1**\n\n%2").arg(page.title, page.markdown)
+                      : page.markdown;
 }
 
 HelpWindow::HelpWindow(std::filesystem::path helpFile, QWidget* parent)
     : QMainWindow(parent)
     , m_helpFile(std::move(helpFile))
-    , m_browser(new QTextBrowser(this))
+    , m_browser(new HelpBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     m_browser->setObjectName(QStringLiteral("HelpText"));
-    m_browser->setOpenLinks(false);
-    m_browser->setOpenExternalLinks(false);
+    m_browser->document()->setDocumentMargin(12);
     setCentralWidget(m_browser);
 
     QToolBar* bar = addToolBar(QStringLiteral("Help"));
@@ -109,8 +102,7 @@ void HelpWindow::display(int context)
     const HelpPage page = LoadHelpPage(m_helpFile, context);
     const QString markdown =
         page.found ? QStringLiteral("# %1\n\n%2").arg(page.title, page.markdown) : page.markdown;
-    m_browser->document()->setMarkdown(markdown, Dialect);
-    m_browser->document()->setDocumentMargin(12);
+    m_browser->showMarkdown(markdown);
     setWindowTitle(WindowTitleFor(page));
     updateActions();
 }
@@ -154,7 +146,8 @@ void HelpWindowViewer::showPopup(int context, const QPoint& globalPosition)
     // Owned by the window asking, and gone when closed.
     QWidget* owner = QApplication::activeModalWidget();
     m_popup = new HelpPopup(
-        HelpPopupHtml(LoadHelpPage(m_helpFile, context)), [this](int topic) { showTopic(topic); },
+        HelpPopupMarkdown(LoadHelpPage(m_helpFile, context)),
+        [this](int topic) { showTopic(topic); },
         owner != nullptr ? owner : QApplication::activeWindow());
     m_popup->showAt(globalPosition);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/help_history.h"
+#include "ui/help_browser.h"
 #include "ui/help_popup.h"
 #include "ui/help_viewer.h"
 
@@ -10,7 +11,6 @@
 #include <memory>
 
 class QAction;
-class QTextBrowser;
 class QUrl;
 
 namespace zelt {
@@ -26,7 +26,7 @@ public:
 
     void showTopic(int context);
     std::optional<int> currentTopic() const { return m_history.current(); }
-    QTextBrowser* browser() const { return m_browser; }
+    HelpBrowser* browser() const { return m_browser; }
     QAction* backAction() const { return m_back; }
     QAction* forwardAction() const { return m_forward; }
     QAction* contentsAction() const { return m_contents; }
@@ -38,7 +38,7 @@ private:
 
     std::filesystem::path m_helpFile;
     HelpHistory m_history;
-    QTextBrowser* m_browser = nullptr;
+    HelpBrowser* m_browser = nullptr;
     QAction* m_contents = nullptr;
     QAction* m_back = nullptr;
     QAction* m_forward = nullptr;
@@ -62,7 +62,7 @@ private:
     QPointer<HelpPopup> m_popup;
 };
 
-// A topic, or the reason it cannot be shown, as rich text for the window
+// A topic, or the reason it cannot be shown, as Markdown for the window
 // (title as heading) and for popups (title in bold).
 struct HelpPage {
     QString title;
@@ -70,6 +70,6 @@ struct HelpPage {
     bool found = false;
 };
 HelpPage LoadHelpPage(const std::filesystem::path& helpFile, int context);
-QString HelpPopupHtml(const HelpPage& page);
+QString HelpPopupMarkdown(const HelpPage& page);
 
 } // namespace zelt

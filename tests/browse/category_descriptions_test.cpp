@@ -41,6 +41,9 @@ TEST(CategoryDescriptions, LookupRule)
     EXPECT_EQ(table.describe('D'), "Kernel=Core");
     EXPECT_EQ(table.describe('B'), "Unknown");
     EXPECT_EQ(table.describe('A'), "Unknown");
+
+    const CategoryDescriptions longOne({"#65=" + std::string(1'000'000, 'x')});
+    EXPECT_EQ(longOne.describe('A'), std::string(CategoryDescriptionLengthLimit, 'x'));
 }
 
 TEST(CategoryDescriptions, FileReplacesTheWholeTable)

@@ -1,4 +1,5 @@
 #include "cli/escaped_cell.h"
+#include "cli_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,21 @@ TEST(EscapedCell, EveryPositionOfLongCellsIsEscaped)
         }
     }
     EXPECT_EQ(EscapedCell(" ~}|{ ~}|{ ~}|{ ~}|{"), " ~}|{ ~}|{ ~}|{ ~}|{");
+}
+
+// Names reach the terminal as messages: a name that holds an escape
+// sequence is shown, never obeyed; UTF-8 and backslashes stay as they are.
+TEST(EscapedName, MessagesShowControlCharactersOfNamesEscaped)
+{
+    EXPECT_EQ(EscapedName("C:\\LISTS\\zo\xC3\xAB.LST"), "C:\\LISTS\\zo\xC3\xAB.LST");
+    EXPECT_EQ(EscapedName("a\x7F\xC2\x9B"
+                          "2J\xC2\xA0"),
+              "a\\x7F\\xC2\\x9B2J\xC2\xA0");
+
+    const test::CliRun run = test::RunCli({"show", "\x1B]0;owned\x07\x1B[2J.LST", "1"});
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\\x1B]0;owned\\x07\\x1B[2J.LST"), std::string::npos) << run.err;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "help/help_file.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zelt {
@@ -66,6 +67,34 @@ TEST(HelpFileFormat, FaultsNameTheirLine)
               (HelpSyntaxError{3, "the file holds no topic"}));
 }
 
+TEST(HelpFileFormat, FilesBeyondTheLimitsAreDamaged)
+{
+    const std::string head = "ZELTHELP 1\n@topic 1 A\n";
+    const std::string longLine(HelpLineLengthLimit + 1, 'x');
+    EXPECT_EQ(ErrorOf(head + "short\n" + longLine + "\n"),
+              (HelpSyntaxError{4, "the line is longer than 4096 bytes"}));
+    std::string body;
+    while (body.size() <= HelpTopicSizeLimit)
+        body += "`a`a`a`a`a`a`a`a`a`a\n";
+    EXPECT_EQ(ErrorOf(head + "text\n@topic 2 B\n" + body + "@topic 3 C\n"),
+              (HelpSyntaxError{4, "topic 2 is longer than 8192 bytes"}));
+    EXPECT_EQ(ErrorOf(head + body), (HelpSyntaxError{2, "topic 1 is longer than 8192 bytes"}));
+
+    std::string file = head;
+    while (file.size() <= HelpFileSizeLimit)
+        file += "\n@topic " + std::to_string(file.size()) + " T\n";
+    const HelpSyntaxError tooLong = ErrorOf(file);
+    EXPECT_EQ(tooLong.reason, "the file is longer than 4194304 bytes");
+    EXPECT_EQ(tooLong.line, std::count(file.begin(), file.begin() + HelpFileSizeLimit, '\n') + 1);
+
+    // Right at the limits the file is fine.
+    std::string atLimits = head + std::string(HelpLineLengthLimit, 'y') + "\n";
+    atLimits += std::string(HelpTopicSizeLimit - HelpLineLengthLimit - 2, 'z') + "\n";
+    const HelpParse parse = ParseHelpFile(atLimits);
+    ASSERT_TRUE(parse.file) << parse.error.reason;
+    EXPECT_EQ(parse.file->find(1)->body.size(), HelpTopicSizeLimit);
+}
+
 TEST(HelpFileFormat, LinksLeadToContextNumbers)
 {
     EXPECT_EQ(TopicLinkTarget("1111"), 1111);
@@ -103,6 +132,12 @@ TEST(HelpFileOnDisk, MissingDamagedAndGoodFiles)
     ASSERT_TRUE(load.file);
     EXPECT_NE(load.file->find(5), nullptr);
     EXPECT_EQ(MissingTopicText(1111, "H"), "The help file H has no topic 1111.");
+
+    // Only the start of a huge file is read.
+    std::filesystem::resize_file(path, std::uintmax_t{1} << 36);
+    load = LoadHelpFile(path);
+    EXPECT_EQ(load.problem, HelpLoad::Problem::Malformed);
+    EXPECT_EQ(load.error.reason, "the file is longer than 4194304 bytes");
 }
 
 } // namespace

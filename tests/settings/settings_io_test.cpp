@@ -196,6 +196,12 @@ TEST_F(SettingsIo, PlacementIsCorrectedOnlyWhenOffScreen)
     p = withRect("\"BoundsRect\"=hex:9c,ff,ff,ff,38,ff,ff,ff,00,01,00,00,00,01,00,00", normal);
     EXPECT_EQ(p.bounds, (Rect{-100, -200, 256, 256}));
 
+    // Far beyond the screen both ways: held to its size, 50 pixels on it.
+    p = withRect("\"BoundsRect\"=hex:60,79,fe,ff,00,00,00,80,ff,ff,ff,7f,ff,ff,ff,7f", normal);
+    EXPECT_EQ(p.bounds, (Rect{-974, -718, 50, 50})); // Left -100000, Top INT_MIN
+    p = withRect("\"BoundsRect\"=hex:ff,ff,ff,7f,ff,ff,ff,7f,00,00,00,80,00,00,00,80", normal);
+    EXPECT_EQ(p.bounds, (Rect{974, 718, 975, 719})); // Left, Top INT_MAX; Right, Bottom INT_MIN
+
     for (const auto* wrongSize : {"\"BoundsRect\"=hex:01,00,00,00,02,00,00,00,03,00,00,00",
                                   "\"BoundsRect\"=hex:01,00,00,00,02,00,00,00,03,00,00,00,04,00,"
                                   "00,00,05,00,00,00"}) {
@@ -262,7 +268,7 @@ TEST_F(SettingsIo, WriteFailuresNameAValueAndEndNormally)
     Settings settings;
     settings.DefStartupList = "two\r\nlines";
     settings.AskExit = true;
-    EXPECT_EQ(write(settings, {}), "Failed to set data for 'DefStartupList'");
+    EXPECT_EQ(write(settings, {}), "DefStartupList");
     Settings back;
     StoredLayout layout;
     read(back, layout);
@@ -273,11 +279,11 @@ TEST_F(SettingsIo, WriteFailuresNameAValueAndEndNormally)
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "folder.reg");
     RegFileStore onFolder(dir.path() / "folder.reg");
-    EXPECT_EQ(WriteSettings(onFolder, Version1, settings, {}),
-              "Failed to set data for 'WindowState'");
+    EXPECT_EQ(WriteSettings(onFolder, Version1, settings, {}), "WindowState");
     dir.write("file", "");
     RegFileStore underFile(dir.path() / "file" / "s.reg");
-    EXPECT_EQ(WriteSettings(underFile, Version1, {}, {}), "Failed to set data for 'WindowState'");
+    EXPECT_EQ(WriteSettings(underFile, Version1, {}, {}), "WindowState");
+    EXPECT_EQ(FailedToSetDataMessage("WindowState"), "Failed to set data for 'WindowState'");
 }
 
 TEST(SettingsForExit, ReloadLastOpenListTakesTheOpenListsName)

@@ -150,7 +150,7 @@ TEST_F(ExitTest, AFailedWriteIsReportedAndTheProgramStillEnds)
     std::filesystem::create_directories(settingsFile());
     EXPECT_TRUE(closeWindow());
     ASSERT_EQ(m_messages.shown.size(), 1u);
-    EXPECT_TRUE(m_messages.shown[0].text.startsWith("Failed to set data for '"));
+    EXPECT_EQ(m_messages.shown[0].text, "Failed to set data for 'WindowState'");
 }
 
 } // namespace

@@ -8,11 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
+#include <sys/stat.h>
 
 namespace zelt::test {
 namespace {
@@ -95,7 +95,7 @@ TEST_F(HelpWindowTest, PopupStandsAtThePositionAndItsLinksOpenTheHelpWindow)
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->windowType(), Qt::Popup);
     EXPECT_EQ(popup->pos(), QPoint(100, 120));
-    EXPECT_TRUE(popup->text()->text().contains("Location of lists"));
+    EXPECT_TRUE(popup->text()->toPlainText().contains("Location of lists"));
 
     // A second popup replaces the first; near the edge it moves in.
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
@@ -108,7 +108,7 @@ TEST_F(HelpWindowTest, PopupStandsAtThePositionAndItsLinksOpenTheHelpWindow)
     EXPECT_EQ(popup->frameGeometry().right(), room.right());
     EXPECT_EQ(popup->y(), room.top() + 10);
 
-    Q_EMIT popup->text()->linkActivated(QStringLiteral("1006"));
+    Q_EMIT popup->text()->anchorClicked(QUrl(QStringLiteral("1006")));
     QApplication::processEvents();
     EXPECT_EQ(popup, nullptr);
     ASSERT_NE(viewer.window(), nullptr);
@@ -123,7 +123,7 @@ TEST_F(HelpWindowTest, PagesAndPopupsOfTopicsAndOfFaults)
     EXPECT_TRUE(page.found);
     EXPECT_EQ(page.title, "Confirm program exit");
     QTextDocument popup;
-    popup.setHtml(HelpPopupHtml(page));
+    popup.setMarkdown(HelpPopupMarkdown(page));
     EXPECT_TRUE(popup.toPlainText().startsWith("Confirm program exit\n"));
     EXPECT_TRUE(popup.toPlainText().contains("Exit ZELT Viewer ?"));
 
@@ -135,6 +135,25 @@ TEST_F(HelpWindowTest, PagesAndPopupsOfTopicsAndOfFaults)
     page = LoadHelpPage(helpFile(), 1121);
     EXPECT_FALSE(page.found);
     EXPECT_TRUE(page.markdown.endsWith("is damaged: line 2: topic 1121 has no title."));
+}
+
+// Neither an endless device nor a pipe nobody writes to may hold the window.
+TEST_F(HelpWindowTest, ImagesOfATopicAreNeverLoaded)
+{
+    const std::filesystem::path fifo = programFolder() / "picture.png";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    WriteBytes(helpFile(), "ZELTHELP 1\n@topic 1000 Pictures\n![endless](/dev/zero)\n\n![pipe](" +
+                               fifo.string() + ")\n\n<img src=\"" + fifo.string() +
+                               "\"> <img src=\"/dev/zero\">\n");
+    HelpWindowViewer viewer(helpFile());
+    viewer.showTopic(1000);
+    viewer.showPopup(1000, QPoint(10, 10));
+    QApplication::processEvents();
+    ASSERT_NE(viewer.popup(), nullptr);
+    for (HelpBrowser* browser : {viewer.window()->browser(), viewer.popup()->text()}) {
+        browser->grab();
+        EXPECT_TRUE(browser->toHtml().contains("/dev/zero"));
+    }
 }
 
 } // namespace

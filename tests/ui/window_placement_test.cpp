@@ -4,6 +4,9 @@
 #include "ui/window_layout_io.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <climits>
 
 namespace zelt::test {
 namespace {
@@ -66,6 +69,37 @@ TEST_F(WindowPlacementTest, AMinimisedWindowStoresItsNormalOuterBounds)
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(IntegerFrom(StoredValueOf(LayoutKey(), "WindowState")), WindowStateMinimised);
     EXPECT_EQ(StoredBounds(), Stored);
+}
+
+// Values no screen can show, as a damaged or hand-edited settings file holds
+// them: the window draws within the screen and stores what it drew.
+TEST_F(WindowPlacementTest, ExtremeValuesAreHeldToTheScreenAndStoredSo)
+{
+    constexpr auto Huge = Dword{0x7fffffff};
+    StoreValue(LayoutKey(), "BoundsRect", RectValue(Rect{-100000, 0, 2147483647, 500}));
+    StoreValue(LayoutKey(), "WindowState", Dword{WindowStateNormal});
+    StoreValue(LayoutKey(), "TopicsColWidth", Huge);
+    StoreValue(LayoutKey(), "ToolBar.Width", Huge);
+    StoreValue(LayoutKey(), "TopicsHeightPerc", RealValue(1e300));
+    StoreValue(ConfigKey(), "CurrentTopic.Font.Size", Huge);
+    start();
+    QApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(window().frameGeometry().intersects(screen));
+    EXPECT_LE(window().frameGeometry().width(), screen.width());
+
+    EXPECT_TRUE(closeWindow());
+    const std::optional<Rect> bounds = StoredBounds();
+    ASSERT_TRUE(bounds);
+    EXPECT_LE(bounds->right - bounds->left, screen.width());
+    EXPECT_GT(bounds->right, 0);
+    const auto stored = [](std::string_view name) {
+        return IntegerFrom(StoredValueOf(LayoutKey(), name)).value_or(INT_MAX);
+    };
+    EXPECT_LE(stored("TopicsColWidth"), screen.width());
+    EXPECT_LE(stored("ToolBar.Width"), screen.width());
+    EXPECT_LE(RealFrom(StoredValueOf(LayoutKey(), "TopicsHeightPerc")).value_or(2.0), 1.0);
+    EXPECT_EQ(IntegerFrom(StoredValueOf(ConfigKey(), "CurrentTopic.Font.Size")), 20);
 }
 
 } // namespace
