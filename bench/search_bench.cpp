@@ -139,6 +139,8 @@ void BM_SearchTopicTexts(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(lines);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(bytes->size()));
+}
+
 // Every reference of the list resolved as zelt refs --anywhere resolves them
 // (files taken as fixed: 1) or as the window does (every resolve checks the
 // files: 0), the topics' texts read beforehand. A fresh resolver each time, so
