@@ -7,6 +7,7 @@
 #include "cli/reference_row.h"
 #include "cli/topic_argument.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -20,8 +21,9 @@ namespace {
 // one. Topics come in file order, so each piece serves many of them.
 class TopicWindow {
 public:
-    explicit TopicWindow(TopicReader& reader)
+    TopicWindow(TopicReader& reader, std::uint64_t fileSize)
         : m_reader(reader)
+        , m_fileSize(static_cast<std::int64_t>(fileSize))
     {}
 
     std::optional<std::string_view> topic(std::int32_t start, std::int32_t length)
@@ -30,8 +32,11 @@ public:
             return std::nullopt;
         if (start < m_start || static_cast<std::int64_t>(start) + length >
                                    m_start + static_cast<std::int64_t>(m_bytes.size())) {
-            // The piece read ends before the file does only when it is full.
-            std::optional<std::string> piece = m_reader.read(start, std::max(length, PieceBytes));
+            // The piece read ends before the file does only when it is full;
+            // the reader refuses a read that runs on past the file's end.
+            const std::int64_t rest = std::clamp<std::int64_t>(m_fileSize - start, 0, PieceBytes);
+            std::optional<std::string> piece =
+                m_reader.read(start, std::max(length, static_cast<std::int32_t>(rest)));
             if (!piece)
                 return std::nullopt;
             m_bytes = std::move(*piece);
@@ -45,6 +50,7 @@ private:
     static constexpr std::int32_t PieceBytes = 256 * 1024;
 
     TopicReader& m_reader;
+    std::int64_t m_fileSize;
     std::string m_bytes;
     std::int32_t m_start = 0;
 };
@@ -61,7 +67,7 @@ int WriteReferencesAnywhere(const LoadedList& list, TopicReader& reader,
     ReadingPlace place{PathFromBytes(listFileName), list.files.listKind, {}};
     constexpr std::size_t Piece = 64 * 1024;
     std::string out;
-    TopicWindow window(reader);
+    TopicWindow window(reader, list.files.listFileEntry.size);
     for (TopicNumber n = 0; n < topics.size(); ++n) {
         const auto bytes = window.topic(topics.start(n), topics.length(n));
         if (!bytes) {

@@ -37,7 +37,7 @@ TEST_F(ShowListTopicTest, AnotherListIsOpenedAndTheTopicShownInAllCategories)
         if (action->isChecked())
             ticked.push_back(action->text());
     }
-    EXPECT_EQ(ticked, QStringList({"&Ports.lst"})) << "the List menu ticks the list opened";
+    EXPECT_EQ(ticked, QStringList({"Ports.lst"})) << "the List menu ticks the list opened";
     EXPECT_EQ(shown(), 7);
     EXPECT_EQ(grid().currentRow(), 7);
     EXPECT_EQ(window().loadedList().view.selectedTopic, 7);
