@@ -134,6 +134,10 @@ ReferenceResolver::findList(const std::filesystem::path& folder, std::string_vie
     auto kept = state->found.find(name);
     if (kept == state->found.end())
         kept = state->found.emplace(std::string(name), FindFileInFolder(folder, name)).first;
+    // Folder times may be whole seconds: a list added within the second the
+    // folder was last read is looked for again, unless the files are fixed.
+    else if (!kept->second && !m_filesFixed)
+        kept->second = FindFileInFolder(folder, name);
     // A list removed without the folder's time changing (within its resolution) is not found.
     if (kept->second && !ReadFileEntry(*kept->second))
         return std::nullopt;
