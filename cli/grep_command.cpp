@@ -63,6 +63,8 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
     if (!OpenListForCli(list, listFileName, streams))
         return ListOutcome::Trouble;
     const TopicTable& topics = list.topics();
+    // As given, with only control characters escaped, as in every name zelt prints.
+    const std::string listCell = EscapedName(listFileName);
     constexpr std::size_t Piece = 64 * 1024;
     std::string out;
     out.reserve(Piece + 1024);
@@ -71,7 +73,7 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
     const bool read = ForEachTopicTextHitInFile(
         PathFromBytes(listFileName), topics, pattern, [&](const TopicTextLine& hit) {
             found = true;
-            out += listFileName;
+            out += listCell;
             out += '\t';
             AppendNumber(out, hit.topic);
             out += '\t';
