@@ -65,9 +65,8 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
     const TopicTable& topics = list.topics();
     // As given, with only control characters escaped, as in every name zelt prints.
     const std::string listCell = EscapedName(listFileName);
-    constexpr std::size_t Piece = 64 * 1024;
     std::string out;
-    out.reserve(Piece + 1024);
+    out.reserve(OutputPiece + 1024);
     bool found = false;
     bool written = true;
     const bool read = ForEachTopicTextHitInFile(
@@ -85,10 +84,7 @@ ListOutcome GrepList(std::string_view listFileName, const SearchPattern& pattern
             out += '\t';
             AppendEscapedCell(out, hit.text);
             out += '\n';
-            if (out.size() >= Piece) {
-                written = WriteOutput(out, streams);
-                out.clear();
-            }
+            written = WriteWhenFull(out, streams);
             return written;
         });
     if (written && !WriteOutput(out, streams))

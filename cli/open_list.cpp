@@ -41,6 +41,15 @@ bool WriteOutput(std::string_view text, Streams streams)
     return false;
 }
 
+bool WriteWhenFull(std::string& out, Streams streams)
+{
+    if (out.size() < OutputPiece)
+        return true;
+    const bool written = WriteOutput(out, streams);
+    out.clear();
+    return written;
+}
+
 void AppendNumber(std::string& out, long long value)
 {
     char digits[24];

@@ -5,6 +5,7 @@
 #include "list/loaded_list.h"
 #include "list/topic_reader.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,12 @@ std::optional<TopicReader> OpenListForCli(LoadedList& list, std::string_view lis
 
 // Writes all of text to the output; false, after saying so, when it cannot.
 bool WriteOutput(std::string_view text, Streams streams);
+
+// Output is gathered in pieces of this size, so that a whole list's rows are
+// never held at once.
+inline constexpr std::size_t OutputPiece = 64 * 1024;
+// Writes out and empties it once it holds a piece; false when that fails.
+bool WriteWhenFull(std::string& out, Streams streams);
 
 void AppendNumber(std::string& out, long long value);
 

@@ -65,7 +65,6 @@ int WriteReferencesAnywhere(const LoadedList& list, TopicReader& reader,
     resolver.setFilesFixed(true);
     const TopicTable& topics = list.topics();
     ReadingPlace place{PathFromBytes(listFileName), list.files.listKind, {}};
-    constexpr std::size_t Piece = 64 * 1024;
     std::string out;
     TopicWindow window(reader, list.files.listFileEntry.size);
     for (TopicNumber n = 0; n < topics.size(); ++n) {
@@ -87,11 +86,8 @@ int WriteReferencesAnywhere(const LoadedList& list, TopicReader& reader,
             out += '\t';
             AppendResolvedCells(out, reference.text, resolved);
         }
-        if (out.size() >= Piece) {
-            if (!WriteOutput(out, streams))
-                return ExitFailure;
-            out.clear();
-        }
+        if (!WriteWhenFull(out, streams))
+            return ExitFailure;
     }
     return WriteOutput(out, streams) ? ExitSuccess : ExitFailure;
 }

@@ -76,7 +76,6 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
 
     const SeeAlsoFollower resolver(list);
     const TopicTable& topics = list.topics();
-    constexpr std::size_t Piece = 64 * 1024;
     std::string out;
     for (TopicNumber n = 0; n < topics.size(); ++n) {
         const auto bytes = reader->read(topics.start(n), topics.length(n));
@@ -93,11 +92,8 @@ int RunRefs(std::span<const std::string_view> args, Streams streams)
             else if (row.broken())
                 AppendBrokenRow(out, n, topics.identifier(n), row);
         }
-        if (out.size() >= Piece) {
-            if (!WriteOutput(out, streams))
-                return ExitFailure;
-            out.clear();
-        }
+        if (!WriteWhenFull(out, streams))
+            return ExitFailure;
     }
     return WriteOutput(out, streams) ? ExitSuccess : ExitFailure;
 }

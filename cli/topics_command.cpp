@@ -24,21 +24,14 @@ void AppendTopicLine(std::string& out, TopicNumber n, const TopicRef& topic)
 
 bool WriteTopicLines(const TopicTable& topics, Streams streams)
 {
-    // Written in pieces: the whole table's text is never held at once.
-    constexpr std::size_t Piece = 64 * 1024;
     std::string lines;
-    lines.reserve(Piece + 1024);
-    const auto flush = [&] {
-        const bool written = WriteOutput(lines, streams);
-        lines.clear();
-        return written;
-    };
+    lines.reserve(OutputPiece + 1024);
     for (TopicNumber n = 0; n < topics.size(); ++n) {
         AppendTopicLine(lines, n, topics.topic(n));
-        if (lines.size() >= Piece && !flush())
+        if (!WriteWhenFull(lines, streams))
             return false;
     }
-    return flush();
+    return WriteOutput(lines, streams);
 }
 
 int RunTopics(std::span<const std::string_view> args, Streams streams)
